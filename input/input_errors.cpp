@@ -1,0 +1,61 @@
+#include "input/input_errors.h"
+
+#include "engine/errors.h"
+#include "engine/output_unit.h"
+#include "report/fortran_format.h"
+
+namespace kavro::input {
+namespace {
+
+std::string heading(int number) { return "**** Input Data Error No. " + fmt::I0(number) + " ****"; }
+
+}  // namespace
+
+void input_error_block(int number, std::initializer_list<std::string_view> lines) {
+  std::string h = heading(number);
+  for (OutputUnit* u : {&runtime_unit(), &report_unit()}) {
+    u->blank();
+    u->put(h);
+    u->blank();
+    u->lines(lines);
+    u->blank();
+  }
+  stop_input_error(number);
+}
+
+bool read_ok(const ReadResult& r, std::string_view what) {
+  if (r.ok()) return true;
+  if (r.status == ReadStatus::EndOfFile) {
+    std::string a = "The input data file ended while reading the " + std::string(what) + ".";
+    input_error_block(kErrEndOfFile, {a, "Check that every section of the input file is complete and that the file ends with END."});
+    return false;
+  }
+  std::string a = "The value \"" + r.token + "\" on line " + fmt::I0(r.line_number) +
+                  " of the input data file cannot be read as a number.";
+  std::string b = "It was read as the " + std::string(what) + ". The line is:";
+  std::string line = trim_right(r.line);
+  input_error_block(kErrBadValue, {a, b, line});
+  return false;
+}
+
+bool text_line_ok(LineSource& src, std::string& line256, std::string_view what) {
+  if (read_text_line(src, line256)) return true;
+  ReadResult r;
+  r.status = ReadStatus::EndOfFile;
+  return read_ok(r, what);
+}
+
+bool count_ok(int count, int limit, std::string_view item) {
+  if (count >= 0 && count <= limit) return true;
+  if (count < 0) {
+    std::string a = "The " + std::string(item) + " is " + fmt::I0(count) + ". It cannot be negative.";
+    input_error_block(kErrBadCount, {a});
+    return false;
+  }
+  std::string a = "The " + std::string(item) + " is " + fmt::I0(count) + ", more than the limit of " +
+                  fmt::I0(limit) + ".";
+  input_error_block(kErrCapacity, {a, "Reduce the number of entries to the limit or less."});
+  return false;
+}
+
+}  // namespace kavro::input
