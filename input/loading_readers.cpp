@@ -1,11 +1,8 @@
-// Readers of the input sections whose data are not yet taken into the
-// problem model: the keyword is accepted and no data line is consumed.
+// Loading and analysis-option sections of the input file.
 #include "input/readers.h"
 
 namespace kavro::input {
 
-void Read_Sections(LineSource&) {}
-void Read_Soil_Layers(LineSource&) {}
 void Read_Axial_Thrust_Loads(LineSource&) {}
 void Read_Tip_Shear(LineSource&) {}
 void Read_Batter_And_Slope(LineSource&) {}
