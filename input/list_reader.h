@@ -24,8 +24,14 @@
 namespace kavro::input {
 
 // Records of a text file. Line ends may be LF or CR LF; the CR is dropped.
+// A last line without a line end is still a record. Any bytes are accepted
+// (NULs included); a record longer than kMaxRecordLength characters keeps
+// its first kMaxRecordLength characters and the rest of it is skipped, so a
+// file without line ends cannot exhaust memory.
 class LineSource {
  public:
+  static constexpr std::size_t kMaxRecordLength = std::size_t{1} << 20;
+
   LineSource() = default;
   ~LineSource();
   LineSource(const LineSource&) = delete;
