@@ -1,5 +1,6 @@
 #include "model/problem_model.h"
 
+#include <new>
 #include <string_view>
 
 namespace kavro {
@@ -20,6 +21,11 @@ const char* const kSoilModelNameTable[kSoilModelNames] = {
     "SoftClyJ", "MassRock", "Frz Soil", "Undefined", "Undefined", "Undefined"};
 
 }  // namespace
+
+void reset_problem_model() {
+  pm.~ProblemModel();
+  new (&pm) ProblemModel();
+}
 
 void initialise_run_state() {
   for (int k = 1; k <= kSoilModelNames; ++k) pm.SoilModelName[k] = padded(kSoilModelNameTable[k - 1], 10);

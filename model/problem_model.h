@@ -73,6 +73,10 @@ struct ProblemModel {
 // The process-wide problem model.
 extern ProblemModel pm;
 
+// Rebuilds the problem model in place with its initial values, as in a fresh
+// process (the model is too large for a temporary on the stack).
+void reset_problem_model();
+
 // Entry defaults of a run: the items that every call of KGO re-initialises.
 void initialise_run_state();
 
