@@ -7,6 +7,12 @@
 
 namespace kavro {
 
+// Limits of the special analysis modes, checked when their control data are
+// read: the stiffness matrix solves 2 load cases per step in the load-case
+// table, and the buckling analysis keeps at most 20 trials.
+inline constexpr int kMaxKmatrixPoints = kMaxLoadCases / 2;
+inline constexpr int kMaxBucklingLoads = 20;
+
 // One depth at which p-y curves are printed, with optional y-values (the
 // reader clears them and reads only the depth).
 struct PYOutputDepthRecord {
@@ -49,7 +55,7 @@ struct AnalysisData {
   // Pile-head stiffness matrix control.
   int KmatrixMethod = 0;          // 0 loads of case 1, 1 displacements of case 1, 2 user maxima
   int NumKmatrixPoints = 0;
-  double KmatrixPointSpacing = 0; // 0 logarithmic, 1 arithmetic
+  int KmatrixPointSpacing = 0;    // 0 logarithmic, 1 arithmetic
   double KmatrixMaxDeflection = 0;
   double KmatrixMaxRotation = 0;  // radians
 
