@@ -1,16 +1,26 @@
 // Free-format (list-directed) reading of the input file.
 //
 // The reader reproduces the list-directed READ of gfortran 12 (libgfortran),
-// which is the reference for how the front end's files have always been read.
-// Besides the rules in list_reader.h, these details follow gfortran:
+// the reference for the free format; tests/data/list_read_table.txt holds
+// gfortran's results for the cases below. Besides the rules in
+// list_reader.h, these details follow gfortran:
 // - Blanks are the space, the tab and a CR that is not part of a line end.
 //   Records holding only blanks are skipped while a read looks for values.
-// - A semicolon is taken like a comma (gfortran 12 does so even with the
-//   decimal point mode; later versions reject it).
-// - An end of record is a blank separator. A comma starts a null value only
-//   when the previous separator already held a comma (or at the start of the
-//   read), also across records: "1," / ",3" leaves the second item unchanged,
-//   "1" / ",3" does not.
+// - An end of record is a blank separator. A comma after a separator that
+//   already held a comma is a null value, also across records: "1," / ",3"
+//   leaves the second item unchanged. A comma that comes first after a record
+//   end is only a separator ("1" / ",3" gives 3 to the second item), and it
+//   is forgotten at the next record end ("1" / "," / ",3" gives 3 too). A
+//   comma first on the first record is a null value (",3"), but not after an
+//   empty first record ("" / ",3").
+// - A semicolon is taken as a comma (gfortran 12 does so even in decimal
+//   point mode; later versions reject it), except that a semicolon after a
+//   record end is always a null value: "1" / ";5" leaves the second item
+//   unchanged and gives 5 to the third.
+// - A slash ends the read wherever it stands. (gfortran 12 still reads a
+//   value glued to a slash at the start of a continuation record, "1 2" /
+//   "/9" giving 9 to a third item; that contradicts the slash rule and is
+//   not copied.)
 // - r*v: r is unsigned digits directly followed by '*'; r = 0 and r greater
 //   than 200000000 are bad values. "r*" followed by a separator or the end of
 //   the record is r null values. A repeated value keeps the type of the item
@@ -27,16 +37,16 @@
 //   accepted, as is "nan(...)" with any characters but a closing parenthesis
 //   inside. Values too large become +-infinity and values too small +-0 (or a
 //   denormal), like strtod, which gfortran uses. (gfortran stores 0 into the
-//   item before it reports the error for "." or ".e5"; here a bad value never
-//   changes its item.)
+//   item before it reports the error for "." or ".e5", and takes ".*7" as a
+//   repeat of 7; here these are plain bad values, which never change their
+//   item.)
 // - The conversion is exactly rounded and independent of the C locale.
 // - Text: an unquoted value runs up to a blank, comma, semicolon or slash. A
 //   quoted value may continue over following records (the line end adds no
 //   character) and must be followed by a separator or the end of the record;
 //   "'abc'def" is a bad value. When the file ends inside a quoted value, the
-//   characters collected so far are stored and the read ends with EndOfFile
-//   (gfortran sometimes reports success when this happens on the last item
-//   of the read; the file is damaged either way).
+//   characters collected so far are its value; the read then fails with
+//   EndOfFile only if a later item still needs a value.
 // - A read without items skips one record.
 // - Values already stored when a read fails keep their new values.
 #include "input/list_reader.h"
@@ -280,8 +290,8 @@ ReadResult ListRead::run() {
     return res;
   };
 
+  // Every read starts on a new record (a read without items just skips it).
   if (!cur.next_record()) return finish(ReadStatus::EndOfFile);
-  if (items_.empty()) return finish(ReadStatus::Ok);
 
   // Pending repetitions of the last r*v or r* value.
   long repeat_left = 0;
@@ -294,7 +304,15 @@ ReadResult ListRead::run() {
 
   std::string text;     // value of a text item
   std::string scratch;  // real number conversion
-  bool comma_seen = true;  // a comma here would be a null value
+  // Separator state. `comma`: whether a comma (or semicolon) here would be
+  // a null value: after a value, None; after a comma on the value's record or
+  // a null value, Strong, which lasts over record ends; after a comma that
+  // came first after a record end, or at the start of the read, Weak, which
+  // the next record end clears. `record_end_seen`: a record end was passed
+  // since the last value or separator.
+  enum class Comma { None, Weak, Strong };
+  Comma comma = Comma::Weak;
+  bool record_end_seen = false;
 
   for (const Item& item : items_) {
     if (repeat_left > 0) {
@@ -315,23 +333,28 @@ ReadResult ListRead::run() {
       cur.skip_blanks();
       if (cur.at_end()) {
         if (!cur.next_record()) return finish(ReadStatus::EndOfFile);
+        if (comma == Comma::Weak) comma = Comma::None;
+        record_end_seen = true;
         continue;
       }
       const char c = cur.peek();
       if (c == ',' || c == ';') {
         cur.advance();
-        if (comma_seen) {
+        const bool null_here = comma != Comma::None || (c == ';' && record_end_seen);
+        comma = (null_here || !record_end_seen) ? Comma::Strong : Comma::Weak;
+        record_end_seen = false;
+        if (null_here) {
           null_value = true;
           break;
         }
-        comma_seen = true;
         continue;
       }
       if (c == '/') return finish(ReadStatus::Ok);
       break;
     }
     if (null_value) continue;
-    comma_seen = false;
+    comma = Comma::None;
+    record_end_seen = false;
 
     // Repeat count: unsigned digits directly followed by '*'.
     long count = 1;
@@ -385,10 +408,7 @@ ReadResult ListRead::run() {
           cur.advance();
           for (;;) {
             if (cur.at_end()) {
-              if (!cur.next_record()) {
-                store_text(target, text, item.width);
-                return finish(ReadStatus::EndOfFile);
-              }
+              if (!cur.next_record()) break;  // the file ended inside the quotes
               continue;
             }
             const char c = cur.peek();

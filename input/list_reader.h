@@ -16,6 +16,9 @@
 // - text items are one token (ended by a blank, comma or slash) or quoted
 //   with apostrophes or double quotes (a doubled quote inside stands for one);
 //   text longer than its width is cut, shorter is padded with blanks.
+// The finer points (tabs, semicolons, commas after record ends, quoted text
+// at the end of the file, the accepted spellings of numbers) follow the
+// list-directed READ of gfortran 12; list_reader.cpp lists them.
 #pragma once
 #include <cstdio>
 #include <string>
