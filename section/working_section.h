@@ -104,6 +104,8 @@ struct WorkingSection {
   int NumCores = 0;
   Indexed<double, kMaxCores> CoreX, CoreY, CoreDiameter, CoreWall;
   bool b_FillCoreWithConcrete = false;
+  int CoreTopSlice = 1;      // slice range of the cores (set with the slice areas)
+  int CoreBottomSlice = 0;
   double CoreModulus = 0;
   double CoreYield = 0;
 
@@ -179,8 +181,8 @@ double fn_PolygonAreaBelow(double y0);
 double fn_PolygonStripArea(double yhi, double ylo);
 double fn_PolygonMinY();
 double fn_PolygonMaxY();
-// First slice i with B(i-1) >= y > B(i); N for a position below the grid
-// (and 1 above it).
+// First slice i with B(i-1) >= y > B(i); N when there is none (a position
+// below or above the grid).
 int fn_FindSliceY(double y);
 
 // Defined by the prestress computation (axial capacities and prestressing):
