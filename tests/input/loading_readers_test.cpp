@@ -99,6 +99,17 @@ TEST(LoadingSection, NoDistributedPointsLeavesTwoZeroPoints) {
   }
 }
 
+TEST(LoadingSection, ALaterOccurrenceReplacesTheEarlierOne) {
+  reset_model(kUnitsUS);
+  ASSERT_EQ(read_section(input::Read_Loading, "2\n1 1 1 0 0 1\n2 3 2 9 0 1\n2\n1 0 1\n2 5 1\n"), "NEXT SECTION");
+  ASSERT_EQ(read_section(input::Read_Loading, "1\n1 2 5 0 0 1\n0\n"), "NEXT SECTION");
+  EXPECT_EQ(pm.loads.NumLoadCases, 1);
+  EXPECT_EQ(pm.loads.LoadType[1], 2);
+  EXPECT_EQ(pm.loads.LoadValue1[1], 5.0);
+  EXPECT_EQ(pm.loads.NumDistLoadPoints, 0);
+  EXPECT_EQ(pm.loads.DistLoadX[2], 0.0);
+}
+
 // ---------------------------------------------------------------------------
 // AXIAL THRUST LOADS
 
