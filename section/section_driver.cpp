@@ -83,11 +83,12 @@ void dim_f103(std::string_view label, double v) {
   rep().line().text(label).at(56, "= ").f(10, 3, v).text(" ").text(pm.labels.ComputationLength).end();
 }
 
+// Section length in feet (US customary), metres (SI) or the generic length.
 void length_of_section(const PileSection& s) {
   if (us_units())
     prop("Length of Section", s.SectionLength / 12.0, " ft");
   else
-    prop("Length of Section", s.SectionLength, " m");
+    prop("Length of Section", s.SectionLength, pm.options.IUNITS == kUnitsSI ? " m" : " L");
 }
 
 void number_of_bars(int n) {
@@ -296,7 +297,9 @@ void stop_cannot_set_up(int n, int type) {
   r.blank();
   r.put("**** Internal Error No. 999 ****");
   r.blank();
-  if (type == 14)
+  if (n < 1 || n > kMaxSections)
+    r.line().text("Section number ").i0(n).text(" lies outside 1 to ").i0(kMaxSections).text(".").end();
+  else if (type == 14)
     r.line().text("Section ").i0(n).text(" is a micropile (section type 14), which cannot be analysed.").end();
   else
     r.line().text("Section ").i0(n).text(" has section type ").i0(type).text(", which cannot be set up for analysis.").end();

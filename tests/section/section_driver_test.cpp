@@ -279,6 +279,32 @@ TEST_F(SectionDriver, PrestressedTitlesAndLastLines) {
   }
 }
 
+TEST_F(SectionDriver, PrestressedDimensionsInSiAndGenericUnits) {
+  struct Row {
+    int units;
+    const char* length;
+    const char* width;
+  };
+  const Row rows[] = {
+      {kUnitsSI, "Length of Section                                      =     12.00000 m",
+       "Pile Width                                             =      0.610 m  "},
+      {kUnitsGeneric, "Length of Section                                      =     12.00000 L",
+       "Pile Width                                             =      0.610 L  "},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.units);
+    units(r.units);
+    PileSection& s = section(9, 12);
+    s.SectionDiameter = 0.61;
+    ReportCapture rep;
+    Write_Dimension_Block(1);
+    const auto out = rep.lines();
+    ASSERT_EQ(out.size(), 6u);
+    EXPECT_EQ(out[4], r.length);
+    EXPECT_EQ(out[5], r.width);
+  }
+}
+
 TEST_F(SectionDriver, HollowCoreCasingBlock) {
   PileSection& s = section(3, 360);
   s.SectionDiameter = 48;
@@ -518,6 +544,15 @@ TEST_F(SectionDriver, UnknownSectionTypeStops) {
     ASSERT_GE(out.size(), 4u);
     EXPECT_EQ(out[3], "Section 1 has section type " + std::to_string(type) + ", which cannot be set up for analysis.");
   }
+}
+
+TEST_F(SectionDriver, SectionNumberOutsideTheTableStops) {
+  ReportCapture rep;
+  Section_Driver(21);
+  EXPECT_EQ(pm.FatalErrorValue, 999);
+  const auto out = rep.lines();
+  ASSERT_GE(out.size(), 4u);
+  EXPECT_EQ(out[3], "Section number 21 lies outside 1 to 20.");
 }
 
 TEST_F(SectionDriver, UnslicedTypesPrintNoDimensionBlock) {
