@@ -21,6 +21,7 @@ enum InputErrorNumber : int {
   kErrUserBendingCurve = 86,   // a user bending curve point with zero curvature or stiffness
   kErrMicropile = 87,          // micropile sections cannot be analysed
   kErrBadCount = 88,           // a negative count
+  kErrLRFDLoadType = 89,       // an LRFD load type outside 1..13
 };
 
 // After a free-format read: true when it succeeded. Otherwise writes the
