@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "section/bar_generator.h"
 #include "section/moment_curvature.h"
 #include "section/working_section.h"
+#include "tests/support/run_kgo.h"
 
 namespace kavro {
 namespace {
@@ -606,6 +608,74 @@ TEST_F(SectionDriver, DrilledShaftFromSetUpToCurves) {
   EXPECT_LT(capacity, table);
   EXPECT_LT(table, thrust);
   EXPECT_GE(find("NOTE: The positions of the above rebars were computed by Kavro"), 0);
+}
+
+// ---------------------------------------------------------------- whole runs
+
+// A properties-only run of an 18-in square prestressed pile with twelve
+// PCI 270 strands of 0.153 sq. in. (Pi = 372 kips, 20 % loss), f'c 6000 psi,
+// at the thrusts given in pounds.
+std::string square_pile_deck(const std::string& strands, const std::string& thrusts) {
+  std::string body =
+      "SECTIONS\n1\n1\n7\n10.0\n18.0\n0.75\n6000.0\n0.75\n"
+      "Use default concrete tensile strength\nUse internal stress-strain curve for concrete\n" +
+      strands + "AXIAL THRUST LOADS\n" + thrusts;
+  std::string deck = test::minimal_deck("Units USCS", body);
+  const std::string off = "ComputeEIOnly NO", on = "ComputeEIOnly YES";
+  deck.replace(deck.find(off), off.size(), on);
+  return deck;
+}
+
+const char* const kAutoStrands = "Autoposition strands\n1\n3\n12\n372000.0\n0.20\n2.5\n1\n";
+
+// The first run message of the first curvature point of each thrust.
+std::vector<char> first_point_messages(const std::string& report) {
+  std::vector<char> msgs;
+  std::istringstream in(report);
+  std::string line;
+  bool next_row = false;
+  while (std::getline(in, line)) {
+    if (line.rfind(" -------------", 0) == 0) {
+      next_row = true;
+      continue;
+    }
+    if (next_row && line.size() > 114) msgs.push_back(line[114]);
+    next_row = false;
+  }
+  return msgs;
+}
+
+// Axial tension relieves the precompression first: the section cracks only
+// when the tension exceeds Tcr = (eps_t - eps_pc)·(Ec·Ac + Es·As), about
+// -397 kips here, well beyond the -90 kips that would crack it without
+// prestress; the strands' capacity Nt = -495.72 kips bounds the range.
+TEST(SectionDriverRun, PrestressedPileUnderAxialTension) {
+  const auto run = test::run_kgo(square_pile_deck(kAutoStrands, "2\n1 -100000.0\n2 -450000.0\n"));
+  ASSERT_FALSE(run.crashed) << run.stderr_text;
+  ASSERT_GE(run.status, -400) << run.report;
+  ASSERT_LE(run.status, 0) << run.report;
+  EXPECT_NE(run.report.find("Axial Capacity in Tension, Nt = As fpu                 =     -495.720 kips  "),
+            std::string::npos);
+  EXPECT_NE(run.report.find("Axial Thrust Force =   -100.000 kips"), std::string::npos);
+  EXPECT_NE(run.report.find("Axial Thrust Force =   -450.000 kips"), std::string::npos);
+  // Thrusts in ascending order: -450 kips cracks the section from the first
+  // point on, -100 kips leaves it uncracked.
+  const std::vector<char> msgs = first_point_messages(run.report);
+  ASSERT_EQ(msgs.size(), 2u) << run.report;
+  EXPECT_EQ(msgs[0], 'C');
+  EXPECT_EQ(msgs[1], ' ');
+}
+
+TEST(SectionDriverRun, PrestressedPileWithoutStrandsStopsWithRuntimeError15) {
+  const auto run = test::run_kgo(
+      square_pile_deck("Manually-positioned strands\n1\n0\n372000.0\n0.20\n", "1\n1 0.0\n"));
+  ASSERT_FALSE(run.crashed) << run.stderr_text;
+  EXPECT_EQ(run.status, 215);
+  EXPECT_NE(run.report.find("**** Runtime Error No. 15 ****\n\nAn error occurred in prestressing computations\n"
+                            "The computed area of steel in the section is less than 0.0 =         0.00000\n"),
+            std::string::npos)
+      << run.report;
+  EXPECT_EQ(run.report.find("Computation of Loss of Prestress:"), std::string::npos);
 }
 
 }  // namespace
