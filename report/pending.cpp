@@ -7,12 +7,6 @@ namespace kavro {
 void Write_Report_Banner() {}
 void Write_Date_Time() {}
 void Write_Input_Echo() {}
-void Plot_Line_1() {}
-void Plot_Line_2() {}
-void Plot_Line_6_None() {}
-void Plot_Line_11_None(int) {}
-void Plot_Line_16_None() {}
-void Plot_Line_18_None() {}
 void Write_Load_Case_Results(int) {}
 void Write_Results_Summaries() {}
 void Write_Warning_Summary() {}
