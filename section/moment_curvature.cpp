@@ -279,7 +279,6 @@ void write_summary(int n) {
            "The following table presents factored moment capacities and corresponding ",
            "bending stiffnesses computed for common resistance factor values used for ",
            "reinforced concrete sections."});
-  r.blank();
   r.put(" Axial     Resistance           Nominal           Ultimate (Factored)     Ultimate (Factored)     Bending "
         "Stiffness");
   r.put(" Load        Factor         Moment Capacity          Axial Thrust           Moment Capacity       at Ult. "
