@@ -135,11 +135,12 @@ void rectangular_block(const PileSection& s) {
   input_stress("Yield Stress of Reinforcing Bars", ws.fy);
   input_stress("Modulus of Elasticity of Reinforcing Bars", ws.Es);
   input_stress("Compressive Strength of Concrete", ws.fc);
-  // Modulus of rupture 7.5·sqrt(f'c) with f'c in psi.
+  // Modulus of rupture 7.5·sqrt(f'c) with f'c in psi. In SI f'c is in kPa:
+  // 51.71 = 7.5 x 6.894757 kPa per psi, and f'c / 6.894757 is f'c in psi.
   if (us_units())
     prop("Modulus of Rupture of Concrete", -7.5 * std::sqrt(1000.0 * ws.fc), L.InputStress);
   else
-    prop("Modulus of Rupture of Concrete", -51.71067877581686 * std::sqrt(ws.fc / 6894.75732421875), L.Stress);
+    prop("Modulus of Rupture of Concrete", -51.71067877581686 * std::sqrt(ws.fc / 6.89475732421875), L.Stress);
   const double Ag = ws.W * ws.D, As = total_bar_area();
   prop("Gross Area of Pile", Ag, L.Area);
   prop("Total Area of Reinforcing Steel", As, L.Area);
