@@ -12,10 +12,6 @@
 
 namespace kavro::input {
 
-// Input error number of an LRFD load type outside 1..13 (its factor would be
-// looked up outside the 13 load factors of a combination).
-inline constexpr int kErrLRFDLoadType = 89;
-
 void lrfd_error_block(int number, std::initializer_list<std::string> lines) {
   OutputUnit& rep = report_unit();
   rep.blank(2);

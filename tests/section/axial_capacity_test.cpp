@@ -47,7 +47,7 @@ class ReportCapture {
 class AxialCapacity : public testing::Test {
  protected:
   void SetUp() override {
-    pm = ProblemModel{};
+    reset_problem_model();
     pm.options.IUNITS = kUnitsUS;
     set_unit_labels();
     Set_Section_Unit_Labels();

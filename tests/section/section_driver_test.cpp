@@ -54,7 +54,7 @@ class SectionDriver : public testing::Test {
  protected:
   void SetUp() override { units(kUnitsUS); }
   static void units(int u) {
-    pm = ProblemModel{};
+    reset_problem_model();
     pm.options.IUNITS = u;
     set_unit_labels();
     Set_Section_Unit_Labels();
@@ -361,6 +361,32 @@ TEST_F(SectionDriver, RectangularBlockWithASingleBar) {
   EXPECT_EQ(out[7], "Number of Reinforcing Bars                             =            1 bar");
   EXPECT_EQ(out[11], "Modulus of Rupture of Concrete                         =   -530.33009psi ");
   EXPECT_EQ(out[12], "Gross Area of Pile                                     =    432.00000 sq. in.");
+}
+
+TEST_F(SectionDriver, ModulusOfRuptureInSiIsSevenAndAHalfRootPsi) {
+  units(kUnitsSI);
+  PileSection& s = section(0, 6.0);
+  s.SectionDepth = s.SectionDiameter = 0.6;
+  s.SectionWidth = 0.45;
+  s.ConcreteStrength = 27579.0;  // 4000 psi
+  s.RebarYieldStress = 413685.0;
+  s.RebarModulus = 2.0e8;
+  s.NumBars = 1;
+  s.BarArea[1] = 0.0005;
+  s.BarDiameter[1] = 0.025;
+  Setup_Working_Section(1);
+  ReportCapture rep;
+  Write_Dimension_Block(1);
+  const auto out = rep.lines();
+  // 7.5 sqrt(4000 psi) = 474.34 psi = 3270.5 kPa.
+  bool found = false;
+  for (const auto& l : out) {
+    if (l.rfind("Modulus of Rupture of Concrete", 0) != 0) continue;
+    found = true;
+    const double v = std::stod(l.substr(l.find('=') + 1));
+    EXPECT_NEAR(v, -7.5 * std::sqrt(4000.0) * 6.894757, 0.5) << l;
+  }
+  EXPECT_TRUE(found);
 }
 
 // ---------------------------------------------------------------- bar tables
