@@ -50,12 +50,12 @@ void ElasticSubgradeModel::print(const Point& pt, const Curve& c) const {
   r.put("---------------   ---------------");
 
   constexpr int kPoints = 17;
-  plot_line7(pt.x, kPoints, "Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve no. ", pt.i);
+  plot_line7(pt.x, kPoints, "Elast SG", pt.i);
   for (int k = 1; k <= kPoints; ++k) {
     const double yr = (k - 1) * pt.b / 8.0;
     const double y = pt.ymult * yr, p = pt.pmult * c.p(yr);
     table_row(y, p);
-    plot_line8(k, y, p, "elastic subgrade");
+    plot_line8(k, y, p, "Elast SG");
   }
 }
 

@@ -7,6 +7,7 @@
 #include "analysis/nodes.h"
 #include "engine/errors.h"
 #include "engine/output_unit.h"
+#include "report/plot_records.h"
 #include "soil/py_models.h"
 #include "soil/py_sweep.h"
 #include "soil/soil_coefficients.h"
@@ -207,22 +208,11 @@ void angle_line(std::string_view label, double radians) {
   report_unit().line().text(label).tab(56).text("= ").f(12, 3, radians * 180.0 / std::numbers::pi).text(" degrees").end();
 }
 
-void plot_line7(double depth, int points, std::string_view label, int curve) {
-  plot_unit().line().e(15, 7, depth).i(5, points).tab(105).text(label).i0(curve).end();
+void plot_line7(double depth, int points, std::string_view model, int curve) {
+  Plot_Line_7(depth, points, model, curve);
 }
 
-void plot_line8(int k, double y, double p, std::string_view soil) {
-  plot_unit()
-      .line()
-      .e(15, 7, y)
-      .e(15, 7, p)
-      .tab(105)
-      .text("Line 8(")
-      .i0(k)
-      .text(us_units() ? "): y(in), p(lb/in), for " : "): y(m), p(kN/m), for ")
-      .text(soil)
-      .end();
-}
+void plot_line8(int k, double y, double p, std::string_view model) { Plot_Line_8(k, y, p, model); }
 
 void table_header() {
   OutputUnit& r = report_unit();

@@ -112,10 +112,10 @@ void real_line(std::string_view label, double v, int decimals = 3, std::string_v
 void depth_line(std::string_view label, double depth);
 // An angle given in radians, printed in degrees.
 void angle_line(std::string_view label, double radians);
-// Plot record 7: depth, number of points, label and curve number.
-void plot_line7(double depth, int points, std::string_view label, int curve);
-// Plot record 8 of point k: y and p, then the unit text and the soil name.
-void plot_line8(int k, double y, double p, std::string_view soil);
+// Plot record 7 of a curve (depth, number of points, curve number) and
+// record 8 of its point k, labelled for the 8-character model name.
+void plot_line7(double depth, int points, std::string_view model, int curve);
+void plot_line8(int k, double y, double p, std::string_view model);
 // The point-table header of the clay models and its dashed line.
 void table_header();
 // A row: 3 blanks, y, 5 blanks, p (adaptive fields of width 12).

@@ -187,6 +187,7 @@ class SoftClayModel {
 
  private:
   void zero_cohesion(const Point& pt, double c);
+  const char* model_name() const { return with_j_ ? "SoftClyJ" : "SoftClay"; }
 
   bool with_j_;
   double pu_prev_ = 0.0;
@@ -308,10 +309,7 @@ void SoftClayModel::print(const Point& pt, const SoftClaySite& S) {
   const PYOutputDepthRecord& rec = d.PYOutput[pt.i];
   const bool own_list = !with_j_ && rec.NumYValues > 0;
   const int n = own_list ? std::min(rec.NumYValues, kMaxPYOutputYValues) : 17;
-  plot_line7(pt.x, n,
-             with_j_ ? "Line 7:  p-y curve depth in API soft clay with J, no. points on p-y curve no. "
-                     : "Line 7:  p-y curve depth in soft clay, no. p-y points on curve no. ",
-             pt.i);
+  plot_line7(pt.x, n, model_name(), pt.i);
 
   const bool positive_first = pm.data.EffectiveSlopeAngle > 0.0;
   real_line("Positive-y Sloping Ground Factor", positive_first ? S.fA : S.fB);
@@ -327,7 +325,7 @@ void SoftClayModel::print(const Point& pt, const SoftClaySite& S) {
     const double y = pt.ymult * yr, p = pt.pmult * cv.p(yr);
     if (k == 1) table_header();
     table_row(y, p);
-    plot_line8(k, y, p, with_j_ ? "API soft clay" : "soft clay");
+    plot_line8(k, y, p, model_name());
     if (yr != 0.0 && cv.limiting(yr)) {
       OutputUnit& r = report_unit();
       r.blank();

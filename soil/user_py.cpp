@@ -111,12 +111,12 @@ void UserPYModel::print(const Point& pt, const Curve& c) const {
   static constexpr float kFactor[17] = {0.0f,     0.0002f,  0.00125f, 0.0025f, 0.00375f, 0.005f,
                                         0.00625f, 0.0075f,  0.00875f, 0.01f,   0.01125f, 0.0125f,
                                         0.01375f, 0.015f,   0.04f,    0.075f,  0.1f};
-  plot_line7(pt.x, 17, "Line 7:  p-y curve depth in user-input p-y curve, no. p-y points on curve no. ", pt.i);
+  plot_line7(pt.x, 17, "User p-y", pt.i);
   for (int k = 1; k <= 17; ++k) {
     const double yr = pt.b * double(kFactor[k - 1]);
     const double y = pt.ymult * yr, p = pt.pmult * c.p(yr);
     r.line().f(15, 4, y).x(5).f(15, 4, p).end();
-    plot_line8(k, y, p, "user-input p-y curve");
+    plot_line8(k, y, p, "User p-y");
   }
 }
 
