@@ -116,7 +116,10 @@ double fn_Concrete_Compression_Stress(double fc, double eps0, double eps, bool c
 namespace {
 
 // Concrete law over the slices: the section starts cracked when the extreme
-// tension fibre has passed the fracture strain; down from the compression
+// tension fibre (its slice strain plus the concrete prestrain) has passed
+// the fracture strain. The stresses follow the slice strains themselves:
+// the equilibrium of a prestressed section finds the precompression. Down
+// from the compression
 // edge, the first tension slice whose stress falls below the modulus of
 // rupture (or any tension slice of a section cracked by axial tension)
 // cracks the section, and cracked concrete carries no tension.
@@ -127,7 +130,7 @@ void concrete_law(double c, double phi, const SliceArray<double>& eps, SliceArra
   const double fc = w.fc, e0 = w.eps0, fr = w.fr;
   const int N = w.N;
   for (int i = 1; i <= N; ++i) {
-    const double e = eps[i] + w.eps_pc;
+    const double e = eps[i];
     double s;
     if (e <= 0) {
       if (w.b_Cracked || e0 <= 0) {

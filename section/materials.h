@@ -32,8 +32,10 @@ double fn_Deformed_Bar_Fpy(int size_code);
 // core); crushed concrete beyond 0.0038 carries 0.001.
 double fn_Concrete_Compression_Stress(double fc, double eps0, double eps, bool continue_parabola);
 
-// Array laws over the N slices; eps are the slice strains (c - y)*phi
-// without prestrain, c and phi the trial depth and curvature.
+// Array laws over the N slices; eps are the slice strains (c - y)*phi, c and
+// phi the trial depth and curvature. Prestressing steel adds its prestrain
+// eps_ps; the concrete prestrain eps_pc enters only the cracking test of the
+// extreme tension fibre.
 void Concrete_Stresses(double c, double phi, const SliceArray<double>& eps, SliceArray<double>& sig);
 void Core_Concrete_Stresses(double c, double phi, const SliceArray<double>& eps, SliceArray<double>& sig);
 void Bar_Stresses(const SliceArray<double>& eps, SliceArray<double>& sig);

@@ -130,14 +130,23 @@ TEST(ConcreteLaw, ExtremeFibreBeyondFractureOrAxialTensionCrackingDropTension) {
   EXPECT_DOUBLE_EQ(sig[60], -sig[10]);  // the tension parabola mirrors compression
 }
 
-TEST(ConcreteLaw, PrestressAddsToTheConcreteStrain) {
+TEST(ConcreteLaw, ConcretePrestrainOnlyEntersTheCrackingTest) {
   bare_section(kUnitsUS, 4.0, kClassPCI270);
   Set_Material_Parameters();
-  ws.eps_pc = 0.001;
   SliceArray<double> eps{}, sig{};
-  Concrete_Stresses(5.0, 0.0, eps, sig);
-  const double x = 0.001 / ws.eps0;
-  EXPECT_NEAR(sig[50], 4.0 * (2 * x - x * x), 1e-12);
+  for (int i = 1; i <= 100; ++i) eps[i] = 4e-5 * (50.5 - i) / 49.5;  // within the rupture stress
+  // Extreme fibre strain (c - D) phi = -5e-4, beyond the fracture strain,
+  // but lifted above it by the precompression: the section is not cracked.
+  ws.eps_pc = 0.0005;
+  Concrete_Stresses(5.0, 1e-4, eps, sig);
+  EXPECT_FALSE(ws.b_Cracked);
+  const double x = eps[1] / ws.eps0;
+  EXPECT_NEAR(sig[1], 4.0 * (2 * x - x * x), 1e-12);  // stresses from the slice strains alone
+  EXPECT_LT(sig[100], 0.0);
+  ws.eps_pc = 0;
+  Concrete_Stresses(5.0, 1e-4, eps, sig);
+  EXPECT_TRUE(ws.b_Cracked);
+  EXPECT_EQ(sig[100], 0.0);
 }
 
 TEST(PrestressingSteel, GradesAtTheirCharacteristicStrains) {
