@@ -8,14 +8,30 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <numbers>
 #include <sstream>
 
 #include "section/axial_capacity.h"
 #include "section/section_forces.h"
 #include "section_test_support.h"
+#include "tests/support/run_kgo.h"
+
+// Heap allocations of the process, to check that the curvature loop makes
+// none. (The replacement pair uses malloc and free throughout; GCC cannot
+// see that and warns.)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+static long g_allocations = 0;
+void* operator new(std::size_t n) {
+  ++g_allocations;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace kavro {
 namespace {
@@ -483,6 +499,23 @@ TEST(Curves, PlotRecordsOfEveryThrust) {
   EXPECT_EQ(line5, mc.NumPoints[1]);
 }
 
+TEST(Curves, TheCurvatureLoopAllocatesNothing) {
+  test::drilled_shaft(1, 36, 12, 1.128, 1.0, 3.0);
+  test::UnitCapture report;
+  Setup_Working_Section(1);
+  Compute_Axial_Structural_Capacity();
+  Compute_Axial_Tension_Capacity();
+  Initialize_EI_Vars();
+  mc.Thrust[1] = 200;
+  sf.CarriedC = ws.D / 2;
+  Set_Curvature_Schedule(1, fn_First_Curvature_Increment(1));
+  const long a0 = g_allocations;
+  Compute_Curve(1);
+  Compute_Nominal_Moment(1);
+  EXPECT_EQ(g_allocations - a0, 0);
+  EXPECT_GT(mc.NumPoints[1], 100);
+}
+
 TEST(Curves, SectionsWithoutSlicesGetNoCurves) {
   PileSection& s = test::fresh_section(1);
   s.SectionType = 14;
@@ -492,6 +525,44 @@ TEST(Curves, SectionsWithoutSlicesGetNoCurves) {
   Compute_Moment_Curvature(1);
   EXPECT_EQ(mct.NumPoints[1][1], 0);
   EXPECT_EQ(report.text(), "");
+}
+
+// ---------------------------------------------------------------- whole run
+
+TEST(EndToEnd, BendingPropertiesOnlyRunOfADrilledShaft) {
+  const std::string body =
+      "SECTIONS\n1\n1\n1\n50.0\n36.0\n4000.0\n0.75\n"
+      "Use default concrete tensile strength\nUse internal stress-strain curve for concrete\n"
+      "Rebar Arrangement Not Same As Section Above\nRebar in circle\n"
+      "60000.0\n29000000.0\n12\n1\n1.128\n1.0\n3.0\n0.0\n"
+      "AXIAL THRUST LOADS\n3\n1 500000.0\n2 0.0\n3 9000000.0\n";
+  std::string deck = test::minimal_deck("Units USCS", body);
+  const std::string key = "ComputeEIOnly NO";
+  deck.replace(deck.find(key), key.size(), "ComputeEIOnly YES");
+  test::KgoOptions opt;
+  opt.files.push_back({"M_vs_EI_report_names.txt", "curve_1.txt\ncurve_2.txt\n"});
+  opt.keep_dir = true;
+  const test::KgoRun run = test::run_kgo(deck, opt);
+  ASSERT_FALSE(run.crashed) << run.stderr_text;
+  EXPECT_GE(run.status, -400) << run.report;
+  EXPECT_LE(run.status, 0) << run.report;
+  // 9000 kips lies above the axial capacity and is dropped.
+  EXPECT_TRUE(contains(run.report, "The following computations were performed only for the axial thrust values in "
+                                   "the valid range.\n"));
+  EXPECT_TRUE(contains(run.report, "Number of Axial Thrust Force Values Determined from Input Data = 2\n"));
+  EXPECT_TRUE(contains(run.report, "\n\nAxial Thrust Force =      0.000 kips   \n"));
+  EXPECT_TRUE(contains(run.report, "\n\nAxial Thrust Force =    500.000 kips   \n"));
+  EXPECT_TRUE(contains(run.report, "   Summary of Results for Nominal (Unfactored) Moment Capacity for Section 1\n"));
+  EXPECT_TRUE(contains(run.plot, "Line 3 : Total number of axial thrusts for EI-only computations"));
+  EXPECT_TRUE(contains(run.plot, "Line 4b : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. "
+                                 "(in-kips), Section 1\n"));
+  namespace fs = std::filesystem;
+  for (const char* f : {"curve_1.txt", "curve_2.txt"}) {
+    const fs::path p = fs::path(run.dir) / f;
+    ASSERT_TRUE(fs::exists(p)) << f;
+    EXPECT_GT(fs::file_size(p), 30u * 40);
+  }
+  fs::remove_all(run.dir);
 }
 
 }  // namespace
