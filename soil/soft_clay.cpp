@@ -88,7 +88,12 @@ class SoftClayModel {
   static constexpr bool kChecksNaN = true;
   static constexpr bool kWritesMovementForce = true;
 
-  explicit SoftClayModel(bool with_j) : with_j_(with_j) {}
+  // The sloping-ground factors depend on the effective slope only.
+  explicit SoftClayModel(bool with_j) : with_j_(with_j), theta_(pm.data.EffectiveSlopeAngle) {
+    const double t = std::fabs(theta_);
+    slope_A_ = 1.0 / (1.0 + std::tan(t));
+    slope_B_ = std::cos(t) * 0.7071067690849304 / std::cos(std::numbers::pi / 4.0 + t);
+  }
 
   void build(const Point& pt, SoftClaySite& S) {
     const int units = pm.options.IUNITS;
@@ -138,14 +143,12 @@ class SoftClayModel {
     S.pu_flat = c * b * Np;
 
     // Sloping ground: less resistance when the pile moves downslope, more upslope.
-    const double theta = pm.data.EffectiveSlopeAngle;
-    const double t = std::fabs(theta);
-    S.fA = 1.0 / (1.0 + std::tan(t));
-    S.fB = std::cos(t) * 0.7071067690849304 / std::cos(std::numbers::pi / 4.0 + t);
-    const int ys = py::sign_of(pt.y, 1e-20), ts = py::sign_of(theta, 1e-20);
+    S.fA = slope_A_;
+    S.fB = slope_B_;
+    const int ys = py::sign_of(pt.y, 1e-20), ts = py::sign_of(theta_, 1e-20);
     S.f = 1.0;
     if (ys != 0 && ts != 0) S.f = ys == ts ? S.fA : S.fB;
-    if (t > 1e-20) Np *= S.f;
+    if (std::fabs(theta_) > 1e-20) Np *= S.f;
 
     const double pu = Np >= 9.0 ? 9.0 * c * b : Np * c * b;
     const double y50 = 2.5 * S.eps50 * b;
@@ -190,6 +193,7 @@ class SoftClayModel {
   const char* model_name() const { return with_j_ ? "SoftClyJ" : "SoftClay"; }
 
   bool with_j_;
+  double theta_, slope_A_ = 1.0, slope_B_ = 1.0;
   double pu_prev_ = 0.0;
 };
 
