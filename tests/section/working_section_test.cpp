@@ -267,6 +267,18 @@ TEST(Slicing, FindSliceYTakesTheSliceBelowABoundary) {
   EXPECT_EQ(fn_FindSliceY(6.0), 100);   // above the grid
 }
 
+TEST(Slicing, MoreThan300BarsAreRejectedWithAMessage) {
+  test::drilled_shaft(1, 36, 0, 1.0, 0.79, 3.0);
+  Setup_Working_Section(1);
+  Build_Slice_Grid();
+  ws.NumBars = 301;
+  test::UnitCapture report;
+  Calculate_Rebar_Slice_Areas();
+  EXPECT_EQ(report.text(),
+            "Error in Calculate_Rebar_Slice_Areas - NumBars out of valid range = 301 (more than 300 bars)\n");
+  EXPECT_DOUBLE_EQ(slice_sum(ws.BarSliceArea), 0.0);
+}
+
 TEST(Slicing, ZeroDepthGivesZeroAreas) {
   PileSection& s = test::fresh_section(1);
   s.SectionType = 1;
