@@ -23,10 +23,9 @@ using test::run_kgo;
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 void reset_model(int units) {
+  reset_problem_model();
   initialise_run_state();
-  pm.soil = SoilLayers{};
   pm.options.IUNITS = units;
-  pm.run.b_UnitsConverted = false;
 }
 
 // Reads the lines after the SOIL LAYERS keyword in this process, followed by
