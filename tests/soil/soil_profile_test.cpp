@@ -123,6 +123,24 @@ TEST_F(SoilProfile, StrengthErrorsOfBrokenProfiles) {
   EXPECT_TRUE(contains(report(), "layer is zero.  The depth of computation is 5.000 in \n"));
 }
 
+TEST_F(SoilProfile, MassiveRockStrengthUsesTheRockWordingAndItsOwnValueAtTheTip) {
+  pile(120, 12);
+  add_layer({16, 0, 120, 0.02, 0.02, 900, 1000, 0, 0});  // "MassRock"
+  add_layer({16, 120, 480, 0.02, 0.02, 2000, 2000, 0, 0});
+  pm.soil.HBqu[2] = 1234;
+  EXPECT_DOUBLE_EQ(fn_HB_qu_at_DepthX(60), 950);
+  EXPECT_DOUBLE_EQ(fn_HB_qu_at_DepthX(120), 1234);
+  nodes.PileLength = 480;
+  EXPECT_DOUBLE_EQ(fn_HB_qu_at_DepthX(120), 1500);
+  fn_HB_qu_at_DepthX(500);
+  EXPECT_EQ(pm.FatalErrorValue, 105);
+  EXPECT_TRUE(contains(report(), "the input data defining pile embedment depth and values of uniaxial \n"
+                                 "compressive strength of rock versus depth.\n"));
+  EXPECT_TRUE(contains(report(), "uniaxial compressive strength versus depth at 480.000 in \n"
+                                 "Solution:  Please revise the input data by either extending the \n"
+                                 "maximum depth for uniaxial compressive strength or shorten the \n"));
+}
+
 TEST_F(SoilProfile, PointPropertiesOnInterfacesAtTheTipAndBelowTheData) {
   pile(480, 12);
   add_layer({kSand, 0, 120, 0.02, 0.02, 0, 0, 0, 0});
