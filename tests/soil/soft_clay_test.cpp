@@ -294,5 +294,30 @@ TEST_F(SoftClay, PrintedCurveUsesTheOutputDepthsOwnDeflections) {
       << report();
 }
 
+TEST_F(SoftClay, SoftClayWithJPrintsItsOwnBlockAndAlwaysSeventeenPoints) {
+  pm.options.LoadingIsCyclic = true;
+  pm.options.NumberOfCycles = 100;
+  example(kSoftClyJ);
+  PYOutputDepthRecord& rec = pm.data.PYOutput[1];
+  pm.data.NumPYOutputDepths = 1;
+  rec.PYOutputDepth = 24;
+  rec.NumYValues = 2;
+  rec.YValue[1] = 0.1;
+  rec.YValue[2] = 0.2;
+  Assign_PY_Output_Depths_To_Layers(1);
+  Print_PY_Curves();
+  const auto plot_lines = lines_of(plot());
+  ASSERT_EQ(plot_lines.size(), 18u);
+  EXPECT_EQ(plot_lines[0].substr(104),
+            "Line 7:  p-y curve depth in API soft clay with J, no. points on p-y curve no. 1");
+  EXPECT_EQ(plot_lines[17].substr(104), "Line 8(17): y(in), p(lb/in), for API soft clay");
+  EXPECT_NEAR(std::stod(plot_lines[17].substr(0, 15)), 16 * kY50, 1e-6);  // cyclic points end at 16 y50
+  const std::string r = report();
+  EXPECT_TRUE(contains(r, "\n\np-y Curve Computed Using the Soft Clay Criteria with J for Cyclic Loading Conditions\n\n"));
+  EXPECT_TRUE(contains(r, "J parameter                " + std::string(28, ' ') + "=        0.500\n"));
+  EXPECT_TRUE(contains(r, "Number of cycles of loading" + std::string(28, ' ') + "=         100.\n"));
+  EXPECT_TRUE(contains(r, "pu_cyclic          " + std::string(36, ' ') + "=      350.294 lb/in\n")) << r;
+}
+
 }  // namespace
 }  // namespace kavro::test
