@@ -26,7 +26,8 @@ void input_error_block(int number, std::initializer_list<std::string_view> lines
 bool read_ok(const ReadResult& r, std::string_view what) {
   if (r.ok()) return true;
   if (r.status == ReadStatus::EndOfFile) {
-    std::string a = "The input data file ended while reading the " + std::string(what) + ".";
+    std::string a = "The input data file ended after line " + fmt::I0(r.line_number) + " while reading the " +
+                    std::string(what) + ".";
     input_error_block(kErrEndOfFile, {a, "Check that every section of the input file is complete and that the file ends with END."});
     return false;
   }
@@ -42,6 +43,7 @@ bool text_line_ok(LineSource& src, std::string& line256, std::string_view what) 
   if (read_text_line(src, line256)) return true;
   ReadResult r;
   r.status = ReadStatus::EndOfFile;
+  r.line_number = src.line_number();
   return read_ok(r, what);
 }
 

@@ -173,7 +173,7 @@ TEST(Kgo, EndOfFileBeforeEndIsInputError80) {
   auto r = run_kgo(deck);
   ASSERT_FALSE(r.crashed);
   EXPECT_EQ(r.status, 180);
-  EXPECT_TRUE(contains(r.messages, "The input data file ended while reading the section keywords"));
+  EXPECT_TRUE(contains(r.messages, "The input data file ended after line 26 while reading the section keywords"));
 }
 
 TEST(Kgo, CliReportsStatusInWords) {
