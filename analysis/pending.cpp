@@ -2,7 +2,6 @@
 #include "analysis/analysis_modes.h"
 #include "analysis/load_cases.h"
 namespace kavro {
-void Run_Load_Case(int) {}
 void PY_Curves_At_Output_Depths() {}
 void Ytop_Vs_Length(int) {}
 void Compute_Stiffness_Matrix() {}

@@ -7,7 +7,4 @@ namespace kavro {
 void Write_Report_Banner() {}
 void Write_Date_Time() {}
 void Write_Input_Echo() {}
-void Write_Load_Case_Results(int) {}
-void Write_Results_Summaries() {}
-void Write_Warning_Summary() {}
 }  // namespace kavro
