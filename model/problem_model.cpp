@@ -10,8 +10,8 @@ ProblemModel pm;
 namespace {
 
 std::string padded(std::string_view s, std::size_t n) {
-  std::string r(s.substr(0, n));
-  r.resize(n, ' ');
+  std::string r(n, ' ');
+  for (std::size_t i = 0; i < n && i < s.size(); ++i) r[i] = s[i];
   return r;
 }
 
