@@ -57,12 +57,6 @@ void set_unit_labels() {
     const char* t = units == kUnitsUS ? r.us : units == kUnitsSI ? r.si : r.gen;
     *r.dst = padded(t, r.n);
   }
-  u.Slash = "/";
-  u.Dash = "-";
-  u.Two = "2";
-  u.Three = "3";
-  u.Four = "4";
-  u.Power = "**";
 }
 
 const std::string& soil_model_name(int code) {

@@ -2,6 +2,7 @@
 // fills and every analysis reads.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "model/analysis_data.h"
 #include "model/capacities.h"
@@ -27,7 +28,7 @@ struct UnitLabels {
   std::string SubgradeModulus;   // 5
   std::string Moment;            // 8
   // Pieces for composing further labels.
-  std::string Slash = "/", Dash = "-", Two = "2", Three = "3", Four = "4", Power = "**";
+  static constexpr std::string_view Slash = "/", Dash = "-", Two = "2", Three = "3", Four = "4", Power = "**";
 };
 
 // Run files and run-level items.
