@@ -41,7 +41,9 @@ void ElasticSubgradeModel::print(const Point& pt, const Curve& c) const {
   depth_line("Depth below pile head      ", pt.x);
   depth_line("Depth below ground surface ", pt.z);
   real_line("Shaft Diameter                  ", pt.b, 3, u.ComputationLength);
-  real_line("Elastic Subgrade Modulus", c.E, 3, u.Force + u.Slash + u.ComputationLength + u.Power + u.Three);
+  std::string modulus_unit = u.Force;  // force / length**3
+  modulus_unit.append(u.Slash).append(u.ComputationLength).append(u.Power).append(u.Three);
+  real_line("Elastic Subgrade Modulus", c.E, 3, modulus_unit);
   real_line("p-multiplier                    ", pt.pmult, 5);
   real_line("y-multiplier                    ", pt.ymult, 5);
   OutputUnit& r = report_unit();
