@@ -37,10 +37,15 @@ std::string deck(const std::string& units, const std::string& body,
   return d;
 }
 
+// Decks with load cases but no pile or soil are read as bending-property
+// runs, so that the status reflects the reading alone: with no sections
+// nothing is analysed after the input.
+const std::pair<std::string, std::string> kEIOnly = {"ComputeEIOnly NO", "ComputeEIOnly YES"};
+
 const std::vector<std::pair<std::string, std::string>> kAllModesOn = {
     {"UseSoilMovement NO", "UseSoilMovement YES"},   {"PrintPYCurves NO", "PrintPYCurves YES"},
     {"ComputeKmatrix NO", "ComputeKmatrix YES"},     {"ComputePushover NO", "ComputePushover YES"},
-    {"ComputePileBuckling NO", "ComputePileBuckling YES"}};
+    {"ComputePileBuckling NO", "ComputePileBuckling YES"}, kEIOnly};
 
 // Every section once, with data.
 const char* const kAllSections =
@@ -60,7 +65,7 @@ const char* const kAllSections =
 TEST(LoadingDeck, EverySectionWritesItsProgressLine) {
   auto r = run_kgo(deck("Units USCS", kAllSections, kAllModesOn));
   ASSERT_FALSE(r.crashed);
-  ASSERT_LT(r.status, 100) << r.report;
+  ASSERT_EQ(r.status, 0) << r.report;
   EXPECT_TRUE(contains(r.messages, block({"Reading analysis options",
                                           "Reading axial thrust force data for EI-only computations",
                                           "Reading tip shear data",
@@ -77,9 +82,9 @@ TEST(LoadingDeck, EverySectionWritesItsProgressLine) {
 
 // Counts of zero read nothing and write no progress line.
 TEST(LoadingDeck, EmptyCountsWriteNoProgressLine) {
-  auto r = run_kgo(deck("Units SI", "AXIAL THRUST LOADS\n0\nTIP SHEAR\n0\nGROUP EFFECT FACTORS\n0\n"));
+  auto r = run_kgo(deck("Units SI", "AXIAL THRUST LOADS\n0\nTIP SHEAR\n0\nGROUP EFFECT FACTORS\n0\n", {kEIOnly}));
   ASSERT_FALSE(r.crashed);
-  EXPECT_LT(r.status, 100) << r.report;
+  EXPECT_EQ(r.status, 0) << r.report;
   EXPECT_FALSE(contains(r.messages, "Reading axial thrust"));
   EXPECT_FALSE(contains(r.messages, "Reading tip shear"));
   EXPECT_FALSE(contains(r.messages, "Reading p-y multiplier"));
