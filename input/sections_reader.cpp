@@ -185,8 +185,13 @@ void Read_Rebar(LineSource& src, PileSection& sec, int s) {
         sec.BarY[i] /= kMM;
       }
     }
+  } else {
+    // Another wording would leave the section with the bars of an earlier
+    // input and take the bar lines as the next section's lines.
+    report_unit().blank();
+    report_unit().put("INPUT ERROR - Unrecognized command for rebar arrangement option");
+    stop_95();
   }
-  // Any other arrangement text ends the block without bars being read.
 }
 
 // ---- Prestressing strands -------------------------------------------------

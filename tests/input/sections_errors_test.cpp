@@ -59,6 +59,9 @@ const std::vector<ErrorCase>& error_cases() {
        "\nINPUT ERROR - Unrecognized input for concrete stress-strain option\n\n\n" + k95, 195},
       {"rebar continuation option", "1\n1\n1\n10\n36\n" + kConcrete + "Rebar Same As Above\n",
        "\nINPUT ERROR - Unrecognized command for rebar continuation from section above option\n\n\n" + k95, 195},
+      {"rebar arrangement option", "1\n1\n1\n10\n36\n" + kConcrete +
+           "Rebar Arrangement Same As Section Above\nRebar in spiral\n60000\n",
+       "\nINPUT ERROR - Unrecognized command for rebar arrangement option\n\n\n" + k95, 195},
       {"manual strand out of order",
        prestressed("Manually-positioned strands\n1\n3\n1000\n0.1\n1 3 0 0\n3 3 1 1\n2 3 2 2\n"),
        "INPUT ERROR - Input lines out-of-order for strand no. 2\n\n\n" + k95, 195},

@@ -370,14 +370,6 @@ TEST(SectionsReader, ZeroSectionsReadsNoFurtherLines) {
   EXPECT_EQ(pm.pile.PileLength, 0);
 }
 
-TEST(SectionsReader, RebarArrangementOfAnotherWordingEndsTheBlock) {
-  EXPECT_EQ(read_sections(std::string("1\n1\n1\n10\n36\n") + kConcrete +
-                              "Rebar Arrangement Same As Section Above\nRebar in spiral\n",
-                          kUnitsUS),
-            "NEXT SECTION");
-  EXPECT_EQ(pm.FatalErrorValue, 0);
-}
-
 TEST(SectionsReader, SquareStrandArrangementOtherThan0To2SetsNoPositions) {
   read_sections(std::string("1\n1\n7\n10\n18\n0\n") + kConcrete + "Autoposition strands\n1\n3\n4\n1\n0\n2\n7\n",
                 kUnitsUS);
