@@ -66,17 +66,20 @@ void Read_Axial_Thrust_Loads(LineSource& src) {
   if (!within_capacity(count, kMaxLoadCases, "number of axial thrust loads")) return;
   if (count < 1) {
     L.NumLoadCases = 1;
-    return;
+  } else {
+    L.NumLoadCases = count;
+    runtime_unit().put("Reading axial thrust force data for EI-only computations");
+    for (int i = 1; i <= count; ++i) {
+      int n = 0;
+      if (!read_ok(ListRead(src).integer(n).real(L.AxialThrust[i]).run(), "axial thrust load line")) return;
+    }
+    exchange_sort(
+        count, [&](int i, int j) { return L.AxialThrust[i] > L.AxialThrust[j]; },
+        [&](int i, int j) { std::swap(L.AxialThrust[i], L.AxialThrust[j]); });
   }
-  L.NumLoadCases = count;
-  runtime_unit().put("Reading axial thrust force data for EI-only computations");
-  for (int i = 1; i <= count; ++i) {
-    int n = 0;
-    if (!read_ok(ListRead(src).integer(n).real(L.AxialThrust[i]).run(), "axial thrust load line")) return;
-  }
-  exchange_sort(
-      count, [&](int i, int j) { return L.AxialThrust[i] > L.AxialThrust[j]; },
-      [&](int i, int j) { std::swap(L.AxialThrust[i], L.AxialThrust[j]); });
+  // The section's own copy, for the thrust list of an interaction run.
+  L.NumInputThrusts = L.NumLoadCases;
+  for (int i = 1; i <= L.NumLoadCases; ++i) L.InputThrust[i] = L.AxialThrust[i];
 }
 
 void Read_Tip_Shear(LineSource& src) {
@@ -192,17 +195,21 @@ void Read_PY_Output_Depths(LineSource& src) {
 }
 
 void Prepare_Thrust_List() {
-  if (pm.options.ComputeInteraction || pm.pile.NumSections == 0) return;
+  if (pm.pile.NumSections == 0) return;
   Loading& L = pm.loads;
 
-  const bool lrfd = pm.options.UseLRFD;
-  const int count = lrfd ? pm.lrfd.NumLRFDLoads : L.NumLoadCases;
+  // Sources: with ComputeInteraction the thrusts of the AXIAL THRUST LOADS
+  // section (leaving the list alone there would compute no curves at all),
+  // else the axial forces of the unfactored LRFD loads or of the load cases.
+  const bool input = pm.options.ComputeInteraction;
+  const bool lrfd = !input && pm.options.UseLRFD;
+  const int count = input ? L.NumInputThrusts : lrfd ? pm.lrfd.NumLRFDLoads : L.NumLoadCases;
   if (!count_ok(count, kMaxEIThrusts, "number of axial thrust values for the bending properties")) return;
   L.EIThrustList.fill(0.0);
   // US customary thrusts are listed in kips.
   const bool kips = pm.options.IUNITS == kUnitsUS;
   for (int i = 1; i <= count; ++i) {
-    const double p = lrfd ? pm.lrfd.LRFDAxial[i] : L.AxialThrust[i];
+    const double p = input ? L.InputThrust[i] : lrfd ? pm.lrfd.LRFDAxial[i] : L.AxialThrust[i];
     L.EIThrustList[i] = kips ? p / 1000.0 : p;
   }
   exchange_sort(

@@ -22,6 +22,13 @@ struct Loading {
   int NumDistLoadPoints = 0;
   Indexed<double, kMaxDistLoadPoints> DistLoadX, DistLoadIntensity;
 
+  // The AXIAL THRUST LOADS section as read (count and ascending thrusts),
+  // kept apart from NumLoadCases and AxialThrust, which it shares with
+  // LOADING: with ComputeInteraction the bending properties are computed at
+  // these thrusts whatever a later LOADING section holds.
+  int NumInputThrusts = 0;
+  Indexed<double, kMaxLoadCases> InputThrust;
+
   // Distinct ascending thrust values for the bending-property computation
   // (kips for US customary input, the input force unit otherwise).
   int NumEIThrusts = 0;

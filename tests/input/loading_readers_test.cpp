@@ -378,19 +378,40 @@ TEST(ThrustList, SourcesAndUnits) {
   EXPECT_EQ(thrust_list(), (std::vector<double>{0.5, 2.5}));
 }
 
-TEST(ThrustList, LeftAloneWithInteractionOrWithoutSections) {
-  for (int variant : {0, 1}) {
+TEST(ThrustList, LeftAloneWithoutSections) {
+  reset_model(kUnitsUS);
+  pm.pile.NumSections = 0;
+  pm.loads.NumLoadCases = 1;
+  pm.loads.AxialThrust[1] = 1000;
+  pm.loads.NumEIThrusts = 2;
+  pm.loads.EIThrustList[1] = 3;
+  pm.loads.EIThrustList[2] = 4;
+  input::Prepare_Thrust_List();
+  EXPECT_EQ(thrust_list(), (std::vector<double>{3, 4}));
+}
+
+// With ComputeInteraction the curves are computed at the AXIAL THRUST LOADS
+// values, also when a LOADING section follows (it shares NumLoadCases and
+// AxialThrust) and in LRFD runs.
+TEST(ThrustList, InteractionUsesTheAxialThrustLoadsSection) {
+  for (bool lrfd : {false, true}) {
     reset_model(kUnitsUS);
-    if (variant == 0) pm.options.ComputeInteraction = true;
-    if (variant == 1) pm.pile.NumSections = 0;
-    pm.loads.NumLoadCases = 1;
-    pm.loads.AxialThrust[1] = 1000;
-    pm.loads.NumEIThrusts = 2;
-    pm.loads.EIThrustList[1] = 3;
-    pm.loads.EIThrustList[2] = 4;
+    pm.options.ComputeInteraction = true;
+    pm.options.UseLRFD = lrfd;
+    pm.lrfd.NumLRFDLoads = 1;
+    pm.lrfd.LRFDAxial[1] = 5000;
+    ASSERT_EQ(read_section(input::Read_Axial_Thrust_Loads, "3\n1 300\n2 100\n3 300\n"), "NEXT SECTION");
+    ASSERT_EQ(read_section(input::Read_Loading, "1\n1 1 100 0 9000 1\n0\n"), "NEXT SECTION");
     input::Prepare_Thrust_List();
-    EXPECT_EQ(thrust_list(), (std::vector<double>{3, 4})) << variant;
+    EXPECT_EQ(thrust_list(), (std::vector<double>{0.1, 0.3})) << lrfd;
+    EXPECT_EQ(pm.loads.NumLoadCases, 1) << "the load cases are LOADING's";
   }
+  // A count below one leaves one thrust, as for the load cases.
+  reset_model(kUnitsSI);
+  pm.options.ComputeInteraction = true;
+  ASSERT_EQ(read_section(input::Read_Axial_Thrust_Loads, "0\n"), "NEXT SECTION");
+  input::Prepare_Thrust_List();
+  EXPECT_EQ(thrust_list(), (std::vector<double>{0}));
 }
 
 // ---------------------------------------------------------------------------
