@@ -57,11 +57,20 @@ bool read_loading_type(LineSource& src) {
     pm.options.NumberOfCycles = 0.0;
     return true;
   }
-  for (char& c : field)
+  // A real field: digits, sign, decimal point and an exponent written with
+  // E or D or with its sign alone (1.5+3). Anything else, such as the
+  // hexadecimal or "inf" forms that strtod would take, is unreadable.
+  std::string number;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    char c = field[i];
     if (c == 'd' || c == 'D') c = 'E';
+    if ((c == '+' || c == '-') && i > 0 && (std::isdigit(static_cast<unsigned char>(field[i - 1])) || field[i - 1] == '.'))
+      number += 'E';
+    number += c;
+  }
   char* endp = nullptr;
-  const double v = std::strtod(field.c_str(), &endp);
-  if (endp == field.c_str() || *endp != '\0') {
+  const double v = std::strtod(number.c_str(), &endp);
+  if (number.find_first_not_of("0123456789+-.Ee") != std::string::npos || endp == number.c_str() || *endp != '\0') {
     ReadResult r;
     r.status = ReadStatus::BadValue;
     r.line_number = src.line_number();

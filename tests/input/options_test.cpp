@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/errors.h"
+#include "input/readers.h"
+#include "model/problem_model.h"
 #include "tests/support/run_kgo.h"
 
 using kavro::test::run_kgo;
@@ -159,6 +162,78 @@ TEST(Options, DependentSectionWithOptionOffConsumesNoData) {
   auto r = run_kgo(d);
   EXPECT_EQ(r.status, 199);
   EXPECT_TRUE(contains(r.report, "out-of-order\n\n2" + std::string(255, ' ') + "\n"));
+}
+
+// Reads the option lines directly into the model.
+void read_options(const std::vector<std::string>& opts) {
+  kavro::reset_problem_model();
+  kavro::initialise_run_state();
+  std::string text;
+  for (const auto& l : opts) text += l + "\n";
+  kavro::input::LineSource src;
+  src.open_text(text);
+  kavro::input::Read_Options(src);
+}
+
+TEST(Options, ValuesAreStoredAsRead) {
+  const std::vector<std::string> opts = {"Units SI",          "UseLRFD YES",         "ComputeKmatrix YES",   "UseTipShear YES",
+          "UseSoilMovement YES", "UsePYModifiers YES", "ComputeEIOnly YES",    "Loading CYCLIC   250",
+          "MaxIter 30",        "MaxDefl 2.5",         "Tolerance 2.54E-7",    "Increments 500",
+          "PrintSummaryOnly YES", "PrintIncr 5",      "PrintPYCurves YES",    "ComputeInteraction YES",
+          "Code       Eurocode2", "ComputePushover YES", "ComputePileBuckling YES"};
+  read_options(opts);
+  const kavro::RunOptions& o = kavro::pm.options;
+  ASSERT_EQ(kavro::pm.FatalErrorValue, 0);
+  EXPECT_EQ(o.IUNITS, 2);
+  EXPECT_TRUE(o.UseLRFD && o.ComputeKmatrix && o.UseTipShear && o.UseSoilMovement && o.UsePYModifiers);
+  EXPECT_EQ(kavro::pm.data.NumPYModifierRows, 1);
+  EXPECT_EQ(o.i_Analysis_Type, 2);
+  EXPECT_TRUE(o.LoadingIsCyclic);
+  EXPECT_EQ(o.NumberOfCycles, 250.0);
+  EXPECT_EQ(o.MaxIterations, 30);
+  EXPECT_EQ(o.MaxDeflection, 2.5);
+  EXPECT_EQ(o.ConvergenceTolerance, 2.54e-7);
+  EXPECT_EQ(o.NumIncrements, 500);
+  EXPECT_TRUE(o.PrintSummaryOnly);
+  EXPECT_EQ(o.PrintIncrement, 5);
+  EXPECT_TRUE(o.PrintPYCurves);
+  EXPECT_EQ(o.PrintPYCurvesInt, 1);
+  EXPECT_TRUE(o.ComputeInteraction);
+  EXPECT_EQ(o.InteractionCode, 3);
+  EXPECT_TRUE(o.ComputePushover && o.ComputePileBuckling);
+
+  read_options(option_lines());
+  EXPECT_EQ(kavro::pm.FatalErrorValue, 0);
+  EXPECT_EQ(kavro::pm.options.i_Analysis_Type, 3);
+  EXPECT_EQ(kavro::pm.data.NumPYModifierRows, 0);
+  EXPECT_EQ(kavro::pm.options.PrintPYCurvesInt, 0);
+}
+
+// Line 8: columns 9-14 the loading type, columns 15-20 the number of cycles
+// as a real field (blanks ignored).
+TEST(Options, NumberOfCyclesField) {
+  struct Case {
+    const char* line;
+    double cycles;  // -1: the field is unreadable (input error 81)
+  };
+  const Case cases[] = {
+      {"Loading CYCLIC   100", 100.0}, {"Loading CYCLIC   2.5", 2.5},    {"Loading CYCLIC 1 0  ", 10.0},
+      {"Loading STATIC", 0.0},         {"Loading CYCLIC  1D2", 100.0},   {"Loading CYCLIC 1.5+2", 150.0},
+      {"Loading CYCLIC  1e-1", 0.1},   {"Loading CYCLIC   100999", 100.0},  // column 21 on is ignored
+      {"Loading CYCLIC  0x10", -1},    {"Loading CYCLIC   inf", -1},     {"Loading CYCLIC 1.5.3", -1},
+      {"Loading CYCLIC  many", -1},
+  };
+  for (const Case& c : cases) {
+    auto opts = option_lines();
+    opts[7] = c.line;
+    read_options(opts);
+    if (c.cycles < 0) {
+      EXPECT_EQ(kavro::pm.FatalErrorValue, 181) << c.line;
+    } else {
+      EXPECT_EQ(kavro::pm.FatalErrorValue, 0) << c.line;
+      EXPECT_DOUBLE_EQ(kavro::pm.options.NumberOfCycles, c.cycles) << c.line;
+    }
+  }
 }
 
 }  // namespace
