@@ -19,7 +19,9 @@ bool b_AtNode = false;
 
 namespace {
 
-constexpr std::string_view kSupportEmail = "support@orvinet.com";
+// Placeholder until the support address is supplied; the interface-rule
+// diagnostic (Runtime Error No. 30) prints it.
+constexpr std::string_view kSupportEmail = "support@kavro.example";
 
 int num_points() { return std::clamp(pm.soil.NumSoilDepthPoints, 0, kMaxSoilDepthPoints); }
 int num_layers() { return std::clamp(pm.soil.i_Number_of_Layers, 0, kMaxLayers); }

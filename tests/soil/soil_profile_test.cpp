@@ -95,7 +95,8 @@ TEST_F(SoilProfile, StrengthErrorsOfBrokenProfiles) {
   fn_c(120.0);
   EXPECT_EQ(pm.FatalErrorValue, 224);
   const std::string r = report();
-  EXPECT_TRUE(contains(r, " Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)\n"
+  EXPECT_TRUE(contains(r, "Error in fn_c, please report by email to support@kavro.example\n"
+                          " Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)\n"
                           " ***** Runtime Error No. 30 *****\n"
                           " X value for f(c) = 120.000\n"
                           " Soil type above        = 2\n"
