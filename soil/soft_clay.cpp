@@ -139,7 +139,10 @@ class SoftClayModel {
     }
     if (!with_j_ && pt.x > Xr) zc = pt.z;
 
-    double Np = S.gamma * zc / c + 3.0 + J * zc / b;
+    // The first node of a layer may have c = 0 (strength rising from zero at
+    // the ground surface): its resistance is zero, so the unit-weight term of
+    // Np, 0/0 at the surface, is dropped rather than spoiling pu.
+    double Np = (c != 0.0 ? S.gamma * zc / c : 0.0) + 3.0 + J * zc / b;
     S.pu_flat = c * b * Np;
 
     // Sloping ground: less resistance when the pile moves downslope, more upslope.

@@ -194,6 +194,26 @@ TEST_F(SoftClay, ZeroCohesionPassesAtTheFirstNodeOfALayerOnly) {
   EXPECT_TRUE(contains(report(), "Problem:  A negative or zero value of cohesion was input for a soft clay soil with J.\n"));
 }
 
+TEST_F(SoftClay, ZeroCohesionAtTheGroundSurfaceGivesNoResistanceThere) {
+  // c rising from 0 at the surface: the surface node has pu = 0, not 0/0.
+  for (int code : {kSoftClay, kSoftClyJ}) {
+    SetUp();
+    pile(480, 12);
+    add_layer({code, 0, 480, 0.02, 0.02, 0.0, 10.0, 0.01, 0.01});
+    if (code == kSoftClyJ) pm.soil.JFactor[1] = pm.soil.JFactor[2] = 0.5;
+    discretise(40);
+    Compute_PY_Curves(true);
+    ASSERT_EQ(pm.FatalErrorValue, 0) << code;
+    EXPECT_DOUBLE_EQ(nodes.SoilModulusEs[1], 0.0) << code;
+    for (int m = 1; m <= nodes.NumNodes; ++m) nodes.y[m] = 0.5;
+    Compute_PY_Curves(false);
+    EXPECT_EQ(pm.FatalErrorValue, 0) << code;
+    EXPECT_DOUBLE_EQ(nodes.SoilModulusEs[1], 0.0) << code;
+    EXPECT_GT(nodes.SoilModulusEs[2], 0.0) << code;
+    TearDown();
+  }
+}
+
 TEST_F(SoftClay, AModulusThatIsNotANumberStopsTheIterationButNotTheFirstPass) {
   AnalysisData& d = pm.data;
   d.NumPYModifierRows = 2;
