@@ -362,6 +362,12 @@ void assign_points_to_layers(int N, DepthOf depth, const char* routine, const ch
                  "i_Number_of_Layers  = " + fmt::I0(nl)});
       continue;
     }
+    if (bottom < layer_nodes.i_TopNodeInLayer[b]) {
+      // Its only candidate node lies on its bottom, the interface with the
+      // next layer, and belongs to that layer: this layer holds no node.
+      layer_nodes.i_TopNodeInLayer[b] = 0;
+      continue;
+    }
     layer_nodes.i_BottomNodeInLayer[b] = bottom;
   }
 }

@@ -47,6 +47,15 @@ TEST_F(PYCurveSet, ALayerWithoutNodesStopsTheFirstPassWithRuntimeError29) {
   EXPECT_EQ(pm.FatalErrorValue, 0);
 }
 
+TEST_F(PYCurveSet, AThinLayerEndingOnANodeStopsTheFirstPassToo) {
+  clay(0, 115, 10);
+  clay(115, 120, 10);  // its only node, at 120, belongs to the layer below
+  clay(120, 480, 10);
+  run_first_pass();
+  EXPECT_EQ(pm.FatalErrorValue, 229);
+  EXPECT_TRUE(contains(report(), "Problem:  The thickness of layer 2 was too thin to contain a nodal point.\n"));
+}
+
 TEST_F(PYCurveSet, AThinLayerBelowWeakRockIsExempt) {
   clay(0, 121, 10);
   add_layer({kWeakRock, 121, 123, 0.02, 0.02, 1000, 1000, 0, 0});

@@ -244,6 +244,33 @@ TEST_F(SoilProfile, NodesOnAnInterfaceBelongToTheLowerLayer) {
   EXPECT_EQ(layer_nodes.i_BottomNodeInLayer[2], 21);
 }
 
+TEST_F(SoilProfile, ALayerWhoseOnlyNodeLiesOnItsBottomHoldsNoNode) {
+  // Layer 2 (115..120) reaches no node but the one on its interface with
+  // layer 3, and that node belongs to layer 3.
+  clay(0, 115, 10);
+  clay(115, 120, 20);
+  clay(120, 240, 20);
+  nodes.NumNodes = 21;
+  for (int m = 1; m <= 21; ++m) nodes.xv[m] = (m - 1) * 12.0;
+  Assign_Nodes_To_Layers(21);
+  EXPECT_EQ(layer_nodes.i_TopNodeInLayer[1], 1);
+  EXPECT_EQ(layer_nodes.i_BottomNodeInLayer[1], 10);
+  EXPECT_EQ(layer_nodes.i_TopNodeInLayer[2], 0);
+  EXPECT_EQ(layer_nodes.i_BottomNodeInLayer[2], 0);
+  EXPECT_EQ(layer_nodes.i_TopNodeInLayer[3], 11);
+  EXPECT_EQ(layer_nodes.i_BottomNodeInLayer[3], 21);
+
+  // The last layer keeps the tip node on its bottom.
+  SetUp();
+  clay(0, 115, 10);
+  clay(115, 240, 20);
+  nodes.NumNodes = 21;
+  for (int m = 1; m <= 21; ++m) nodes.xv[m] = (m - 1) * 12.0;
+  Assign_Nodes_To_Layers(21);
+  EXPECT_EQ(layer_nodes.i_TopNodeInLayer[2], 11);
+  EXPECT_EQ(layer_nodes.i_BottomNodeInLayer[2], 21);
+}
+
 TEST_F(SoilProfile, ALayerThinnerThanTheNodeSpacingHoldsNoNode) {
   // Ground surface 3 below the head; layer 1 ends before the second node.
   clay(3, 8, 10);
