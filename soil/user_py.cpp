@@ -14,7 +14,8 @@ using py::Point;
 int num_curve_points(int i) { return std::clamp(pm.soil.NumUserPYPoints[i], 0, kMaxUserPYPoints); }
 
 // Resistance of input curve i at deflection y: linear between its points,
-// the last value beyond the last point.
+// the last value beyond the last point. A curve whose first point lies above
+// zero deflection starts with the line from the origin to that point.
 double curve_p(int i, double y) {
   const int n = num_curve_points(i);
   if (n == 0) return 0.0;
@@ -22,6 +23,7 @@ double curve_p(int i, double y) {
   const auto& P = pm.soil.UserPY_p[i];
   if (y == Y[1]) return P[1];
   if (y > Y[n]) return P[n];
+  if (0.0 <= y && y < Y[1]) return P[1] * y / Y[1];
   if (n == 1) return P[1];
   int k = n;
   for (int j = 2; j <= n - 1; ++j) {

@@ -104,6 +104,23 @@ TEST_F(LinearAndUser, UserCurvesGiveNoResistanceOutsideTheirDepths) {
   EXPECT_DOUBLE_EQ(modulus_at(node_at(60), 1.0), 150.0);
 }
 
+TEST_F(LinearAndUser, UserCurvesStartingAboveZeroDeflectionRiseFromTheOrigin) {
+  // Both curves (0.5, 50), (1, 100), (2, 150): below the first point the
+  // curve is the line from the origin, not the last segment extended back.
+  user_profile();
+  SoilLayers& s = pm.soil;
+  const double y[] = {0.5, 1, 2}, p[] = {50, 100, 150};
+  for (int i = 1; i <= 2; ++i)
+    for (int k = 1; k <= 3; ++k) {
+      s.UserPY_y[i][k] = y[k - 1];
+      s.UserPY_p[i][k] = p[k - 1];
+    }
+  const int m = node_at(60);
+  EXPECT_DOUBLE_EQ(modulus_at(m, 0.25) * 0.25, 25.0);
+  EXPECT_DOUBLE_EQ(modulus_at(m, 0.5) * 0.5, 50.0);
+  EXPECT_DOUBLE_EQ(modulus_at(m, 1.5) * 1.5, 125.0);
+}
+
 TEST_F(LinearAndUser, UserLayerIntegralAddsTheLastPointResistanceAtEveryNode) {
   user_profile();
   // p_last runs linearly from 150 at the top to 300 at the bottom over the 41 nodes.
