@@ -314,6 +314,82 @@ TEST_F(SoftClay, PrintedCurveUsesTheOutputDepthsOwnDeflections) {
       << report();
 }
 
+// c = 70 kPa (above the SI high-strength limit), unit weight 9 kN/m3,
+// b = 0.3 m, curve at 1.5 m; p-multiplier 0.5 and y-multiplier 2 over the pile.
+struct UnitsCase {
+  int units;
+  const char* length;     // computation-length label as printed
+  const char* stress;     // stress label
+  const char* weight;     // unit-weight label
+  const char* force_len;  // force-per-length label
+  int warning;            // high-strength warning code, 0 = none
+};
+
+TEST_F(SoftClay, PrintedBlockInSIAndGenericUnits) {
+  const UnitsCase cases[] = {
+      {kUnitsSI, "m  ", "kPa ", "kN/m3", "kN/m ", -3042},
+      {kUnitsGeneric, "L  ", "F/L2", "F/L3 ", "F/L  ", 0},
+  };
+  for (const UnitsCase& k : cases) {
+    SetUp();
+    units(k.units);
+    AnalysisData& d = pm.data;
+    d.NumPYModifierRows = 2;
+    d.PMultiplierX[1] = 0;
+    d.PMultiplierX[2] = 12;
+    d.PMultiplier[1] = d.PMultiplier[2] = 0.5;
+    d.YMultiplier[1] = d.YMultiplier[2] = 2.0;
+    pile(12, 0.3);
+    clay(0, 12, 70, 9, 0.01);
+    discretise(40);
+    Compute_PY_Curves(true);
+    ASSERT_EQ(pm.FatalErrorValue, 0) << k.units;
+    EXPECT_EQ(warning_counter(-3042), k.warning ? 41 : 0) << k.units;  // every node: no interior depth point
+    EXPECT_EQ(warning_counter(-3041), 0) << k.units;
+
+    PYOutputDepthRecord& rec = d.PYOutput[1];
+    d.NumPYOutputDepths = 1;
+    rec.PYOutputDepth = 1.5;
+    rec.NumYValues = 2;
+    rec.YValue[1] = 1e-9;    // below 1e-5 y50: the limiting line, with a warning
+    rec.YValue[2] = 0.0075;  // y50
+    Assign_PY_Output_Depths_To_Layers(1);
+    Print_PY_Curves();
+    ASSERT_EQ(pm.FatalErrorValue, 0) << k.units;
+
+    const double pu = (9 * 1.5 / 70 + 3 + 0.5 * 1.5 / 0.3) * 70 * 0.3;
+    double ekmax = pu * 0.01077217236161232 / (2.9999999242136255e-5 * 0.0075);
+    if (k.units == kUnitsSI) ekmax *= 0.1751268059015274;
+    const auto plot_lines = lines_of(plot());
+    ASSERT_EQ(plot_lines.size(), 3u) << k.units;
+    EXPECT_EQ(plot_lines[2].substr(104), "Line 8(2): y(m), p(kN/m), for soft clay") << k.units;
+    // The printed point is (2 y', 0.5 p(y')).
+    EXPECT_NEAR(std::stod(plot_lines[2].substr(0, 15)), 0.015, 1e-9) << k.units;
+    EXPECT_NEAR(std::stod(plot_lines[2].substr(15, 15)), 0.5 * 0.5 * pu, 1e-5) << k.units;
+
+    const std::string r = report();
+    auto prop = [](const std::string& label, const std::string& value) {
+      return label + std::string(55 - label.size(), ' ') + "= " + value + "\n";
+    };
+    const std::string len = k.length, fl = k.force_len;
+    EXPECT_TRUE(contains(r, prop("Depth below pile head        ", "       1.500 " + len))) << r;
+    EXPECT_TRUE(contains(r, prop("Pile Diameter                  ", "       0.300 " + len)));
+    EXPECT_TRUE(contains(r, prop("Avg. Eff. Unit Weight          ", "     9.00000 " + std::string(k.weight))));
+    EXPECT_TRUE(contains(r, prop("Cohesion, c                    ", "      70.000 " + std::string(k.stress))));
+    EXPECT_FALSE(contains(r, "pcf") || contains(r, "psf") || contains(r, " ft")) << k.units;
+    EXPECT_TRUE(contains(r, prop("Static pu_d for flat ground    ", "     189.000 " + fl)));
+    EXPECT_TRUE(contains(r, prop("y_50                           ", "     0.00750 " + len)));
+    EXPECT_TRUE(contains(r, prop("p-multiplier                   ", "       0.500")));
+    EXPECT_TRUE(contains(r, prop("y-multiplier                   ", "       2.000")));
+    EXPECT_TRUE(contains(r, "\n     y, " + len + std::string(13, ' ') + "p, " + fl +
+                                "\n----------------    -----------------\n"));
+    EXPECT_TRUE(contains(r, "Kavro used the limiting value of soil modulus (= " + fmt::E(12, 4, ekmax) + " " +
+                                k.stress + ") when computing the p-y curve for soft clay.\n"))
+        << r;
+    TearDown();
+  }
+}
+
 TEST_F(SoftClay, SoftClayWithJPrintsItsOwnBlockAndAlwaysSeventeenPoints) {
   pm.options.LoadingIsCyclic = true;
   pm.options.NumberOfCycles = 100;
