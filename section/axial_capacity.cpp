@@ -22,6 +22,13 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// Coefficients of the capacity formulas, single-precision values widened to
+// double as everywhere in the section analysis.
+constexpr double kConcreteFactor = double(0.85f);  // 0.85 f'c
+constexpr double kPeakStrainFactor = double(1.7f);  // eps0 = 1.7 f'c / Ec
+constexpr double kRuptureUS = double(0.0075f);      // fr = -0.0075 sqrt(1000 f'c) ksi
+constexpr double kPciPn = double(0.60f), kPciN1 = double(0.33f), kPciN2 = double(0.27f);
+
 bool us_units() { return pm.options.IUNITS == kUnitsUS; }
 
 double circle_area(double d) { return kPi / 4.0 * d * d; }
@@ -74,14 +81,14 @@ void Compute_Axial_Structural_Capacity() {
   double Pn = 0;
   switch (ws.SectionType) {
     case 0:
-      Pn = 0.85 * fc * (ws.W * D - As) + fy * As;
+      Pn = kConcreteFactor * fc * (ws.W * D - As) + fy * As;
       break;
     case 1:
-      Pn = 0.85 * fc * (circle_area(D) - As) + fy * As;
+      Pn = kConcreteFactor * fc * (circle_area(D) - As) + fy * As;
       break;
     case 2:
       axial_areas.A_cas = ring_area(D, t);
-      Pn = ws.CasingYield * axial_areas.A_cas + 0.85 * fc * (circle_area(D - 2.0 * t) - As) + fy * As;
+      Pn = ws.CasingYield * axial_areas.A_cas + kConcreteFactor * fc * (circle_area(D - 2.0 * t) - As) + fy * As;
       break;
     case 3: {
       const double dc = ws.NumCores >= 1 ? ws.CoreDiameter[1] : 0.0;
@@ -91,7 +98,7 @@ void Compute_Axial_Structural_Capacity() {
       // A filled core keeps its inner concrete; a void core removes its whole area.
       const double Acp = ws.b_FillCoreWithConcrete ? circle_area(D - 2.0 * t) - axial_areas.A_ring - As
                                                    : circle_area(D - 2.0 * t) - circle_area(dc) - As;
-      Pn = ws.CasingYield * axial_areas.A_cas + ws.CoreYield * axial_areas.A_ring + fy * As + 0.85 * fc * Acp;
+      Pn = ws.CasingYield * axial_areas.A_cas + ws.CoreYield * axial_areas.A_ring + fy * As + kConcreteFactor * fc * Acp;
       break;
     }
     case 4:
@@ -126,14 +133,14 @@ void Compute_Axial_Tension_Capacity() {
     double Ec, fr;
     if (us_units()) {
       Ec = 57.0 * std::sqrt(1000.0 * fc);
-      fr = -0.0075 * std::sqrt(1000.0 * fc);
+      fr = -kRuptureUS * std::sqrt(1000.0 * fc);
     } else {
       Ec = 393001.16443634033 * std::sqrt(0.14503774046897888 * fc);
       fr = -51.71067953109741 * std::sqrt(0.14503774046897888 * fc);
     }
     double eps0 = 0, epst = 0;
     if (fc > 0 && Ec > 0) {
-      eps0 = 1.7 * fc / Ec;
+      eps0 = kPeakStrainFactor * fc / Ec;
       epst = -eps0 * (1.0 - std::sqrt(std::max(0.0, 1.0 + fr / fc)));
     }
     ws.Ec = Ec;
@@ -323,18 +330,18 @@ void Calculate_Strains_Due_To_Prestressing() {
   p.fpc = ws.eps_pc * Ec;
   p.Ag = Ac + As;
 
-  ws.Pn = (0.85 * fc - 0.60 * p.fpc) * p.Ag;
+  ws.Pn = (kConcreteFactor * fc - kPciPn * p.fpc) * p.Ag;
   ws.Nt = -As * fpu;
-  p.N = (0.33 * fc - 0.27 * p.fpc) * p.Ag;
+  p.N = (kPciN1 * fc - kPciN2 * p.fpc) * p.Ag;
 
   double Q = 0;
   switch (ws.SectionType) {
-    case 5: Q = 0.32; p.MnText = "Mn = 0.32 D As fpu "; break;
-    case 6: Q = 0.34; p.MnText = "Mn = 0.34 D As fpu"; break;
-    case 7: Q = 0.37; p.MnText = "Mn = 0.37 D As fpu"; break;
-    case 8: Q = 0.38; p.MnText = "Mn = 0.38 D As fpu"; break;
-    case 9: Q = 0.32; p.MnText = "Mn = 0.32 D As fpu"; break;
-    case 10: Q = 0.34; p.MnText = "Mn = 0.34 D As fpu"; break;
+    case 5: Q = double(0.32f); p.MnText = "Mn = 0.32 D As fpu "; break;
+    case 6: Q = double(0.34f); p.MnText = "Mn = 0.34 D As fpu"; break;
+    case 7: Q = double(0.37f); p.MnText = "Mn = 0.37 D As fpu"; break;
+    case 8: Q = double(0.38f); p.MnText = "Mn = 0.38 D As fpu"; break;
+    case 9: Q = double(0.32f); p.MnText = "Mn = 0.32 D As fpu"; break;
+    case 10: Q = double(0.34f); p.MnText = "Mn = 0.34 D As fpu"; break;
     default: p.MnText.clear(); break;
   }
   p.Mn = Q * ws.D * As * fpu;
