@@ -317,6 +317,11 @@ void Record_Load_Case_Results(int k, bool write) {
 
 void Write_Load_Case_Results(int k) { Record_Load_Case_Results(k, true); }
 
+void Record_Solution_Results(int k, const HeadCondition& hc, int iterations) {
+  if (k < 1 || k > kMaxLoadCases) return;
+  record(k, hc, iterations);
+}
+
 // ---------------------------------------------------------------- summaries
 
 namespace {

@@ -36,8 +36,13 @@ extern Indexed<CaseResults, kMaxLoadCases> case_results;
 
 // Keeps the results of the current solution (node table and load-case
 // state) as case k; `write` adds the report block and plot records 9 and 10.
-// The stiffness-matrix and push-over analyses record without writing.
 void Record_Load_Case_Results(int k, bool write);
+
+// Keeps the results of a solution of head condition hc (node results
+// computed) as case k without writing anything: the stiffness-matrix and
+// push-over analyses.
+struct HeadCondition;
+void Record_Solution_Results(int k, const HeadCondition& hc, int iterations);
 
 // Report block and plot records of converged load case k.
 void Write_Load_Case_Results(int k);

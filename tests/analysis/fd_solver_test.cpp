@@ -3,6 +3,7 @@
 #include "analysis/fd_solver.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -18,6 +19,9 @@
 
 namespace kavro {
 namespace {
+
+// A scratch file of this test process (test cases run as parallel processes).
+std::string scratch(const std::string& name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -485,11 +489,12 @@ std::string read_file(const std::string& path) {
   std::ifstream f(path);
   std::stringstream ss;
   ss << f.rdbuf();
+  std::remove(path.c_str());  // read once
   return ss.str();
 }
 
 TEST(FdSolverErrors, SmallPivotStopsWithRuntimeError11) {
-  const std::string rep = testing::TempDir() + "fd_rep.txt", msg = testing::TempDir() + "fd_msg.txt";
+  const std::string rep = scratch("fd_rep.txt"), msg = scratch("fd_msg.txt");
   ASSERT_TRUE(report_unit().open(rep));
   ASSERT_TRUE(runtime_unit().open(msg));
   pm.FatalErrorValue = 0;

@@ -4,6 +4,7 @@
 #include "analysis/load_cases.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -21,6 +22,9 @@
 
 namespace kavro {
 namespace {
+
+// A scratch file of this test process (test cases run as parallel processes).
+std::string scratch(const std::string& name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
 
 using test::KgoRun;
 using test::run_kgo;
@@ -299,6 +303,7 @@ std::string slurp(const std::string& path) {
   std::ifstream f(path);
   std::stringstream ss;
   ss << f.rdbuf();
+  std::remove(path.c_str());  // read once
   return ss.str();
 }
 
@@ -336,11 +341,11 @@ class ConvergenceReport : public testing::Test {
  protected:
   void SetUp() override {
     saved_ = pm.options;
-    ASSERT_TRUE(report_unit().open(testing::TempDir() + "convergence_report.txt"));
+    ASSERT_TRUE(report_unit().open(scratch("convergence_report.txt")));
   }
   std::string text() {
     report_unit().close();
-    return slurp(testing::TempDir() + "convergence_report.txt");
+    return slurp(scratch("convergence_report.txt"));
   }
   void TearDown() override {
     if (report_unit().is_open()) report_unit().close();
@@ -393,7 +398,7 @@ TEST_F(ConvergenceReport, AdviceByUnitsAndEstimate) {
     SCOPED_TRACE(c.what);
     pm.options.IUNITS = c.units;
     set_unit_labels();
-    ASSERT_TRUE(report_unit().open(testing::TempDir() + "convergence_report.txt"));
+    ASSERT_TRUE(report_unit().open(scratch("convergence_report.txt")));
     Write_Convergence_Failure(c.Nmax, c.dYmax, c.delta, c.tol);
     const std::string t = text();
     for (const std::string& s : c.present) EXPECT_NE(t.find(s), std::string::npos) << s << "\n" << t;

@@ -2,7 +2,9 @@
 #include "report/plot_records.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -14,15 +16,19 @@
 namespace kavro {
 namespace {
 
+// A scratch file of this test process (test cases run as parallel processes).
+std::string scratch(const std::string& name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
+
 // Text written to the plot file by `write`.
 std::string plot_text(const std::function<void()>& write) {
-  const std::string path = testing::TempDir() + "plot_records.txt";
+  const std::string path = scratch("plot_records.txt");
   EXPECT_TRUE(plot_unit().open(path));
   write();
   plot_unit().close();
   std::ifstream f(path);
   std::stringstream ss;
   ss << f.rdbuf();
+  std::remove(path.c_str());  // read once
   return ss.str();
 }
 

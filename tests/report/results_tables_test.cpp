@@ -2,8 +2,10 @@
 #include "report/results_tables.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -19,6 +21,9 @@
 namespace kavro {
 namespace {
 
+// A scratch file of this test process (test cases run as parallel processes).
+std::string scratch(const std::string& name) { return testing::TempDir() + std::to_string(getpid()) + "_" + name; }
+
 using test::KgoRun;
 using test::run_kgo;
 
@@ -32,6 +37,7 @@ std::string slurp(const std::string& path) {
   std::ifstream f(path);
   std::stringstream ss;
   ss << f.rdbuf();
+  std::remove(path.c_str());  // read once
   return ss.str();
 }
 
@@ -197,13 +203,14 @@ class ResultsPieces : public testing::Test {
     load_case = LoadCaseState{};
     load_case.k = 1;
     load_case.hc = {1, 100.0, 0.0, 0.0};
-    ASSERT_TRUE(report_unit().open(testing::TempDir() + "results_pieces.txt"));
-    ASSERT_TRUE(plot_unit().open(testing::TempDir() + "results_pieces_plot.txt"));
+    ASSERT_TRUE(report_unit().open(scratch("results_pieces.txt")));
+    ASSERT_TRUE(plot_unit().open(scratch("results_pieces_plot.txt")));
   }
   std::string report() {
     report_unit().close();
     plot_unit().close();
-    return slurp(testing::TempDir() + "results_pieces.txt");
+    std::remove(scratch("results_pieces_plot.txt").c_str());
+    return slurp(scratch("results_pieces.txt"));
   }
   void TearDown() override {
     if (report_unit().is_open()) report();

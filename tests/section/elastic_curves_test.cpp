@@ -1,7 +1,9 @@
 // Bending curves of elastic, elastic-plastic and user-defined sections.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <numbers>
 #include <sstream>
@@ -20,6 +22,7 @@ std::string slurp(const std::string& path) {
   std::ifstream f(path);
   std::stringstream ss;
   ss << f.rdbuf();
+  std::remove(path.c_str());  // read once
   return ss.str();
 }
 
@@ -38,7 +41,7 @@ class ElasticCurves : public testing::Test {
     pm.loads.NumEIThrusts = 2;
     pm.loads.EIThrustList[1] = 0.0;
     pm.loads.EIThrustList[2] = 100.0;
-    dir_ = testing::TempDir();
+    dir_ = testing::TempDir() + std::to_string(getpid()) + "_";
     ASSERT_TRUE(report_unit().open(dir_ + "ec_report.txt"));
     ASSERT_TRUE(plot_unit().open(dir_ + "ec_plot.txt"));
     ASSERT_TRUE(runtime_unit().open(dir_ + "ec_messages.txt"));
