@@ -82,6 +82,13 @@ void update_exemption(SoilModel m, int L) {
 void sweep(bool first_pass) {
   pyset.FirstPass = first_pass;
   pyset.RockAboveCount = 0;
+  if (first_pass && !pyset.PrintPyMode) {
+    // Each solution starts from the same state: a layer whose model writes
+    // no integral (frozen soil, loess, ...) adds nothing to the layers below,
+    // whatever an earlier run in the process left there.
+    pyset.LayerPuIntegral.fill(0.0);
+    pyset.LayerPuIntegralLiq.fill(0.0);
+  }
   const int nl = std::clamp(pm.soil.i_Number_of_Layers, 0, kMaxLayers);
   for (int L = 1; L <= nl; ++L) {
     const SoilModel m = layer_model(L);

@@ -66,7 +66,8 @@ inline constexpr double kEquivalentDepthUnset = -10000.0;
 void Reset_Layering_State();
 
 // One sweep over all layers. first_pass: the sweep before the first solve
-// (checks for layers without nodes; a modulus that is not a number becomes 0).
+// (layer integrals start from zero; checks for layers without nodes; a
+// modulus that is not a number becomes 0).
 void Compute_PY_Curves(bool first_pass);
 
 // The same dispatch in print mode: the layer ranges of layer_nodes are

@@ -131,6 +131,18 @@ TEST_F(PYCurveSet, EquivalentDepthOfALayerOfTheSameClayIsTheDepthItsResistanceWa
   EXPECT_GT(EquivalentTopDepth()[2], 120.0);
 }
 
+TEST_F(PYCurveSet, ASolutionDoesNotInheritLayerIntegralsOfAnEarlierRun) {
+  // Frozen soil above soft clay adds no resistance, whatever an earlier run
+  // in the same process left in its integral.
+  pyset.LayerPuIntegral[1] = 5000.0;
+  pyset.LayerPuIntegralLiq[1] = 5000.0;
+  add_layer({kFrzSoil, 0, 126, 0.02, 0.02, 0, 0, 0, 0});
+  clay(126, 480, 10);
+  run_first_pass();
+  ASSERT_EQ(pm.FatalErrorValue, 0);
+  EXPECT_DOUBLE_EQ(EquivalentTopDepth()[2], 0.0);
+}
+
 TEST_F(PYCurveSet, EquivalentDepthOfTheOtherFamiliesSolvesTheSameIntegral) {
   // F = 0 above gives zero depth for every family; a large F is reached
   // beyond the transition depth on the deep resistance.
