@@ -53,6 +53,15 @@ double total_bar_area() {
   return As;
 }
 
+// Distance between the centres of bars i and j of the working section, as
+// the square root of the sum of the squares: the bars of a circle are
+// equally spaced, so which pair the minimum-spacing search reports depends
+// on the last bits of this value.
+double centre_distance(int i, int j) {
+  const double dx = ws.BarX[i] - ws.BarX[j], dy = ws.BarY[i] - ws.BarY[j];
+  return std::sqrt(dx * dx + dy * dy);
+}
+
 // Bars placed on a circle by the program (not individually by the user).
 bool circular_bars(const PileSection& s) { return s.b_CircularRebar && s.NumBars > 0; }
 
@@ -425,7 +434,7 @@ BarSpacing fn_Minimum_Bar_Spacing() {
   BarSpacing r;
   if (nb < 2) return r;
   auto clear = [](int i, int j) {
-    return std::hypot(ws.BarX[i] - ws.BarX[j], ws.BarY[i] - ws.BarY[j]) - 0.5 * (ws.BarDiameter[i] + ws.BarDiameter[j]);
+    return centre_distance(i, j) - 0.5 * (ws.BarDiameter[i] + ws.BarDiameter[j]);
   };
   r = {clear(1, 2), 1, 2};
   for (int i = 1; i < nb; ++i) {
@@ -442,7 +451,7 @@ double fn_Edge_To_Edge_Bar_Spacing(int bars_per_bundle, double db) {
   if (bars_per_bundle == 2) a = 2, b = 3;
   if (bars_per_bundle == 3) a = 2, b = 4;
   if (bar_count() < b) return 0.0;
-  return std::hypot(ws.BarX[a] - ws.BarX[b], ws.BarY[a] - ws.BarY[b]) - db;
+  return centre_distance(a, b) - db;
 }
 
 // ---------------------------------------------------------------- driver

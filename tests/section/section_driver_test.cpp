@@ -520,6 +520,22 @@ TEST_F(SectionDriver, MinimumBarSpacing) {
   }
 }
 
+// Four bars on a circle are equally spaced; their centre distances differ
+// only in the last bits, so the pair reported depends on how the distance
+// is computed. As the square root of the sum of the squares no later pair
+// comes out below bars 1 and 2 (a correctly rounded hypot reports 2 and 3).
+TEST_F(SectionDriver, MinimumSpacingOfEquallySpacedBarsKeepsTheFirstPair) {
+  BarCoordinates x, y;
+  double db = 0.75;
+  ASSERT_TRUE(Generate_Circular_Bar_Positions(30, 3, db, 4, 1, x, y));
+  ws.NumBars = 4;
+  for (int i = 1; i <= 4; ++i) bar(i, x[i], y[i], db);
+  const BarSpacing r = fn_Minimum_Bar_Spacing();
+  EXPECT_EQ(r.Bar1, 1);
+  EXPECT_EQ(r.Bar2, 2);
+  EXPECT_NEAR(r.Minimum, std::sqrt(2.0) * 11.625 - 0.75, 1e-12);  // R = (30 - 0.75)/2 - 3
+}
+
 TEST_F(SectionDriver, EdgeToEdgeSpacingBetweenNeighbouringBundles) {
   // 8 bundles on a 30-in pile, cover 2, bars of 1 in: bundle centres on a
   // circle of radius R = (30 - 1)/2 - 2, 45 degrees apart.
