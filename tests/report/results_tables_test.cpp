@@ -99,6 +99,11 @@ TEST(ResultsTables, BlocksOfEveryLoadType) {
       "Number of iterations             =              6\n",
   };
   for (const char* l : lines) EXPECT_NE(r.report.find(l), std::string::npos) << l;
+  // The converged solution of every head condition satisfies the segment
+  // equilibrium (for type 5 from the second segment on: its head shear is a
+  // one-sided estimate).
+  EXPECT_EQ(count_of(r.report, "Output Verification: Computed forces and moments are within specified convergence limits.\n"), 5);
+  EXPECT_EQ(r.report.find("POSSIBLE SOLUTION ERROR"), std::string::npos);
   // Every fifth node of 101: 21 rows per case.
   EXPECT_EQ(count_of(r.report, "\n      0.00 "), 5);
   EXPECT_EQ(count_of(r.report, "\n    60.000 "), 5);
