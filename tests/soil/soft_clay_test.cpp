@@ -50,6 +50,9 @@ TEST_F(SoftClay, ZeroDeflectionAndZeroRelativeDisplacementGiveTheLimitingModulus
   const int m = node_at(24);
   const double ekmax = kPu * 0.01077217236161232 / (2.9999999242136255e-5 * kY50);
   EXPECT_NEAR(nodes.SoilModulusEs[m], ekmax, 1e-9 * ekmax);  // first pass, y = 0
+  // At the ground surface pu = 3 c b: a finite limiting modulus, no 0/0.
+  const double ekmax0 = 3 * 10 * 12 * 0.01077217236161232 / (2.9999999242136255e-5 * kY50);
+  EXPECT_NEAR(nodes.SoilModulusEs[1], ekmax0, 1e-9 * ekmax0);
 
   pm.options.UseSoilMovement = true;
   pm.data.NumSoilMovementPoints = 2;
