@@ -64,7 +64,7 @@ using py::Point;
 struct SoftClaySite {
   SoftClayCurve curve;
   double c = 0, gamma = 0, eps50 = 0, J = 0;
-  double pu_flat = 0;  // c b Np before the sloping-ground factor and the cap
+  double pu_flat = 0;  // ultimate resistance before the sloping-ground factor and the cap
   double fA = 1, fB = 1, f = 1;
 };
 
@@ -143,7 +143,8 @@ class SoftClayModel {
     // the ground surface): its resistance is zero, so the unit-weight term of
     // Np, 0/0 at the surface, is dropped rather than spoiling pu.
     double Np = (c != 0.0 ? S.gamma * zc / c : 0.0) + 3.0 + J * zc / b;
-    S.pu_flat = c * b * Np;
+    // As printed: c b Np for "SoftClay", b Np c for "SoftClyJ".
+    S.pu_flat = with_j_ ? b * Np * c : c * b * Np;
 
     // Sloping ground: less resistance when the pile moves downslope, more upslope.
     S.fA = slope_A_;
