@@ -46,7 +46,8 @@ double pipe_axial_strain(double P) {
   return ae != 0 ? P / ae : 0.0;
 }
 
-double pipe_yield_strain() { return ws.CasingModulus != 0 ? ws.CasingYield / ws.CasingModulus : 0.0; }
+// A multiple k of the pipe's yield strain, k·Fy/E in that order.
+double pipe_yield_strain(double k) { return ws.CasingModulus != 0 ? k * ws.CasingYield / ws.CasingModulus : 0.0; }
 
 void error_block(int number, const std::string& problem, const char* first, double thrust, const char* second,
                  double capacity) {
@@ -384,7 +385,7 @@ double fn_First_Curvature_Increment(int n) {
 
 double fn_Pipe_Curvature_Increment(double P) {
   if (ws.D <= 0) return 0;
-  return (double(1.7f) * pipe_yield_strain() - pipe_axial_strain(P)) / (ws.D / 2) / 80.0;
+  return (pipe_yield_strain(double(1.7f)) - pipe_axial_strain(P)) / (ws.D / 2) / 80.0;
 }
 
 void Set_Curvature_Schedule(int j, double dphi) {
@@ -503,7 +504,7 @@ void Compute_Curve(int j) {
   const double D = ws.D;
   const bool is_pipe = pipe();
   const bool prestressed = ws.ReinforcementClass >= 3;
-  const double pipe_limit = is_pipe ? 5.0 * pipe_yield_strain() - pipe_axial_strain(P) : 0.0;
+  const double pipe_limit = is_pipe ? pipe_yield_strain(5.0) - pipe_axial_strain(P) : 0.0;
   mc.NumPoints[j] = 0;
   for (int k = 1; k <= kMaxCurvePoints; ++k) {
     mc_point = k;

@@ -102,11 +102,13 @@ TEST(CurvatureSchedule, IncrementGrowsAtPoints40And80And120) {
 }
 
 TEST(CurvatureSchedule, SteelPipeIncrementDependsOnTheThrust) {
-  test::steel_pipe(1, 24, 0.5);
+  test::steel_pipe(1, 24, 0.5, 42000, 29.5e6);
   Setup_Working_Section(1);
-  const double A = kPi / 4 * (576 - 529), ey = 36.0 / 29000;
-  EXPECT_NEAR(fn_Pipe_Curvature_Increment(0), double(1.7f) * ey / 12 / 80, 1e-18);
-  EXPECT_NEAR(fn_Pipe_Curvature_Increment(300), (double(1.7f) * ey - 300 / (A * 29000)) / 12 / 80, 1e-18);
+  // (1.7 Fy / E - P / (A E)) / (D/2) / 80, evaluated left to right (with
+  // these values 1.7 (Fy / E) differs in the last bit).
+  const double A = kPi / 4 * (576 - 529), ey17 = double(1.7f) * 42.0 / 29500;
+  EXPECT_EQ(fn_Pipe_Curvature_Increment(0), ey17 / 12 / 80);
+  EXPECT_EQ(fn_Pipe_Curvature_Increment(300), (ey17 - 300 / (A * 29500)) / 12 / 80);
 }
 
 // ---------------------------------------------------------------- capacity
