@@ -62,6 +62,27 @@ TEST(NeutralAxis, BalancesTheThrustInFewIterations) {
   }
 }
 
+// A fully yielded pipe (every slice beyond the yield strain at the carried
+// depth D) has a zero slope: the depth moves by 1e-8 in every unit system,
+// which is within the tolerance, and the search ends with the moved depth.
+TEST(NeutralAxis, ZeroSlopeMovesTheDepthBy1e8) {
+  struct Case {
+    int units;
+    double D, t, fy, E, phi;
+  };
+  for (const Case c : {Case{kUnitsUS, 24, 0.5, 36000, 29e6, 1.0}, Case{kUnitsSI, 0.6096, 0.0127, 248000, 2e8, 10.0}}) {
+    test::steel_pipe(1, c.D, c.t, c.fy, c.E);
+    pm.options.IUNITS = c.units;
+    Setup_Working_Section(1);
+    Initialize_EI_Vars();
+    const double squash = c.fy / (c.units == kUnitsUS ? 1000 : 1) * kPi / 4 * (c.D * c.D - (c.D - 2 * c.t) * (c.D - 2 * c.t));
+    const long it0 = sf.Iterations;
+    EXPECT_EQ(solve(c.phi, 2 * squash, c.D), c.D + 1e-8) << c.units;
+    EXPECT_EQ(sf.Iterations - it0, 1);
+    EXPECT_EQ(pm.FatalErrorValue, 0);
+  }
+}
+
 TEST(NeutralAxis, RuntimeError16WhenNoDepthBalancesTheThrust) {
   test::drilled_shaft(1, 36, 0, 1.128, 1.0, 3.0);  // plain concrete
   Setup_Working_Section(1);
@@ -149,6 +170,29 @@ TEST(Moment, NeverDecreasesAlongTheCurveExceptForThePipe) {
   mc.NeutralAxis[1][2] = 12;
   Compute_Moment(1);
   EXPECT_EQ(mc.M[1][2], mp);
+}
+
+// The concrete prestrain of a prestressed section adds to the maximum
+// compressive strain (not to the tensile one); the steel pipe has none.
+TEST(Moment, MaximumCompressiveStrainCarriesTheConcretePrestrain) {
+  symmetric_shaft();
+  ws.eps_pc = 2e-4;
+  mc.Curvature[1][1] = 2e-5;
+  mc.NeutralAxis[1][1] = 15;
+  mc_point = 1;
+  sf.phi = 2e-5;
+  Compute_Axial_Thrust_Force(15);
+  Compute_Moment(1);
+  EXPECT_DOUBLE_EQ(mc.MaxCompStrain[1][1], 2e-5 * 15 + 2e-4);
+  EXPECT_DOUBLE_EQ(mc.MaxTensStrain[1][1], 2e-5 * (15 - 36));
+
+  test::steel_pipe(1, 24, 0.5);
+  Setup_Working_Section(1);
+  Initialize_EI_Vars();
+  ws.eps_pc = 2e-4;
+  Compute_Axial_Thrust_Force(15);
+  Compute_Moment(1);
+  EXPECT_DOUBLE_EQ(mc.MaxCompStrain[1][1], 2e-5 * 15);
 }
 
 TEST(Moment, ElasticPipeMomentIsEIPhi) {
