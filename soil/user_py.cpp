@@ -44,14 +44,13 @@ double curve_slope(int i) {
 struct UserPYCurve {
   int top = 0, bottom = 0;  // depth points of the two input curves
   bool inside = false;      // the position lies between the two curve depths
-  double w = 0;             // weight of the bottom curve
+  double ds = 0;            // position below the top curve
+  double span = 0;          // distance between the curves (0: the top curve alone)
   double K = 0;             // initial slope, the modulus at zero deflection
 
-  double p(double y) const {
-    if (!inside) return 0.0;
-    const double pt = curve_p(top, y);
-    return pt + (curve_p(bottom, y) - pt) * w;
-  }
+  // Linear in the position between the top and the bottom value.
+  double blend(double vt, double vb) const { return span != 0.0 ? vt + (vb - vt) * ds / span : vt; }
+  double p(double y) const { return inside ? blend(curve_p(top, y), curve_p(bottom, y)) : 0.0; }
 };
 
 class UserPYModel {
@@ -66,11 +65,9 @@ class UserPYModel {
     c.bottom = 2 * pt.L;
     const double dt = s.UserPYDepth[c.top], db = s.UserPYDepth[c.bottom];
     c.inside = dt <= pt.s && pt.s <= db;
-    c.w = std::fabs(db - dt) > 1e-6 ? (pt.s - dt) / (db - dt) : 0.0;
-    if (c.inside) {
-      const double kt = curve_slope(c.top);
-      c.K = kt + (curve_slope(c.bottom) - kt) * c.w;
-    }
+    c.ds = pt.s - dt;
+    c.span = std::fabs(db - dt) > 1e-6 ? db - dt : 0.0;
+    if (c.inside) c.K = c.blend(curve_slope(c.top), curve_slope(c.bottom));
   }
 
   double modulus(const Point& pt, const Curve& c) const {

@@ -95,6 +95,9 @@ TEST_F(LinearAndUser, UserCurvesInterpolateAlongTheCurveAndBetweenTheirDepths) {
   EXPECT_DOUBLE_EQ(modulus_at(m, 1.5) * 1.5, 187.5);
   EXPECT_DOUBLE_EQ(modulus_at(node_at(0), 1.0), 100.0);
   EXPECT_DOUBLE_EQ(modulus_at(node_at(120), 1.0), 200.0);
+  // Between the curves to the bit: p_top + (p_bottom - p_top) (s - dt) / (db - dt).
+  const double pt = 0.07 * 100.0, pb = 0.07 * 200.0;
+  EXPECT_EQ(modulus_at(node_at(6), 0.07), (pt + (pb - pt) * 6.0 / 120.0) / 0.07);
 }
 
 TEST_F(LinearAndUser, UserCurvesGiveNoResistanceOutsideTheirDepths) {
