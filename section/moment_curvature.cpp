@@ -11,6 +11,7 @@
 #include "engine/errors.h"
 #include "engine/output_unit.h"
 #include "model/problem_model.h"
+#include "report/plot_records.h"
 #include "report/warnings.h"
 #include "section/section_driver.h"
 #include "section/section_forces.h"
@@ -316,38 +317,18 @@ void write_summary(int n) {
 void store_and_write(int n) {
   const bool us = us_units();
   const int NT = mc.NumThrusts;
-  OutputUnit& p = plot_unit();
   mct.NumThrusts = NT;
   for (int j = 1; j <= NT; ++j) {
     const int np = mc.NumPoints[j];
     mct.NumPoints[n][j] = np;
     mct.Mn[n][j] = us ? mc.Mn[j] * 1000.0 : mc.Mn[j];
     mct.Thrust[j] = mc.Thrust[j];
-    p.line()
-        .i(5, np)
-        .x(10)
-        .e(15, 7, mc.Thrust[j])
-        .e(15, 7, mc.Mn[j])
-        .at(105, us ? "Line 4b : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips), Section "
-                    : "Line 4b : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m), Section ")
-        .i0(n)
-        .end();
+    Plot_Line_4(CurveRecordKind::Nonlinear, np, mc.Thrust[j], mc.Mn[j], n);
     for (int k = 1; k <= np; ++k) {
       mct.M[n][j][k] = mc.M[j][k];
       mct.EI[n][j][k] = mc.EI[j][k];
       mct.Curvature[n][j][k] = mc.Curvature[j][k];
-      p.line()
-          .e(15, 7, mc.M[j][k])
-          .e(15, 7, mc.EI[j][k])
-          .e(15, 7, mc.Curvature[j][k])
-          .at(105, us ? "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#="
-                      : "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#=")
-          .i0(n)
-          .text(", AxLd#=")
-          .i0(j)
-          .text(", CurvPnt#=")
-          .i0(k)
-          .end();
+      Plot_Line_5(CurveRecordKind::Nonlinear, mc.M[j][k], mc.EI[j][k], mc.Curvature[j][k], n, j, k);
     }
     // Curve file: written only when the name list supplies a name.
     const int idx = (n - 1) * NT + j;
@@ -479,17 +460,7 @@ void Select_And_Check_Thrusts(int n) {
     r.blank();
   }
 
-  if (n == 1) {
-    fmt::Line& l = plot_unit().line();
-    l.i(5, mc.NumThrusts);
-    if (pm.options.i_Analysis_Type == kAnalysisEIOnly)
-      l.at(105, "Line 3 : Total number of axial thrusts for EI-only computations");
-    else if (pm.options.UseLRFD)
-      l.at(105, "Line 3 : Total number of axial thrusts for LRFD");
-    else
-      l.x(75).text("Line 3 : Total number of axial thrusts");
-    l.end();
-  }
+  if (n == 1) Plot_Line_3(CurveRecordKind::Nonlinear, mc.NumThrusts);
 
   r.put("   Number     Axial Thrust Force");
   r.line().at(20, L.Force).end();
