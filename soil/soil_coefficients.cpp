@@ -35,14 +35,15 @@ double Sand_B_Cyclic(double r) { return table_value(kBCyclic, r); }
 
 double Stiff_Clay_As(double r) {
   if (r > double(3.3f)) return double(0.6f);
-  const double as = double(0.2345f) + double(0.2958796f) * r - double(0.0786111f) * r * r +
-                    double(0.0068981f) * r * r * r;
+  const double as = double(0.2345f) + double(0.2958796f) * r - double(0.0786111f) * (r * r) +
+                    double(0.0068981f) * (r * r * r);
   return std::min(double(0.6f), as);
 }
 
 double Stiff_Clay_Ac(double r) {
   if (r > 1.5) return double(0.3f);
-  const double ac = double(0.2f) + double(0.153333f) * r - double(0.075f) * r * r + double(0.011667f) * r * r * r;
+  const double ac =
+      double(0.2f) + double(0.153333f) * r - double(0.075f) * (r * r) + double(0.011667f) * (r * r * r);
   return std::min(double(0.3f), ac);
 }
 

@@ -205,6 +205,17 @@ TEST(SoilCoefficients, StiffClayFactorsStartFromTheirSurfaceValuesAndCap) {
   EXPECT_DOUBLE_EQ(Stiff_Clay_Ac(1.5), double(0.3f));
   EXPECT_DOUBLE_EQ(Stiff_Clay_Ac(2.0), double(0.3f));
   EXPECT_LT(Stiff_Clay_As(1.0), double(0.6f));
+  // To the bit as written, coefficient times the power of r.
+  for (double r : {1.11, 1.21, 1.55}) {
+    const double as = double(0.2345f) + double(0.2958796f) * r - double(0.0786111f) * (r * r) +
+                      double(0.0068981f) * (r * r * r);
+    EXPECT_EQ(Stiff_Clay_As(r), as) << r;
+  }
+  for (double r : {0.62, 0.65, 1.12}) {
+    const double ac =
+        double(0.2f) + double(0.153333f) * r - double(0.075f) * (r * r) + double(0.011667f) * (r * r * r);
+    EXPECT_EQ(Stiff_Clay_Ac(r), ac) << r;
+  }
 }
 
 }  // namespace
