@@ -255,7 +255,8 @@ SandWedge sand_wedge(const EquivalentDepthInput& in) {
   w.C1 = tb * (std::tan(alpha) * tb2 +
                in.K0 * (std::tan(phi) * std::sin(beta) * (1.0 + 1.0 / std::cos(alpha)) - std::tan(alpha)));
   w.C2 = tb2 - in.Ka;
-  w.C3 = tb2 * tb2 * tb2 + in.K0 * std::tan(phi) * tb2 * tb2 - in.Ka;
+  const double tb4 = tb2 * tb2;
+  w.C3 = tb4 * tb2 + in.K0 * std::tan(phi) * tb4 - in.Ka;
   w.xt = (w.C3 - w.C2) * in.b / w.C1;
   return w;
 }
