@@ -98,22 +98,29 @@ void conventional_analysis() {
     }
     Write_Load_Case_Results(k);
     if (stopped()) return;
-    if (!pm.options.UseLRFD && k <= kMaxLoadCases && pm.loads.ComputeYtopVsLength[k])
+    if (!pm.options.UseLRFD && k <= kMaxLoadCases && pm.loads.ComputeYtopVsLength[k]) {
+      runtime_unit().blank();
+      runtime_unit().line().text("Computing top deflection vs. pile embedment length for load case ").i0(k).text(".").end();
       Ytop_Vs_Length(k);
-    else
+    } else {
       Plot_Line_11_None(k);
+    }
     if (stopped()) return;
+    runtime_unit().line().text("Completed Analysis for Load Case ").i0(k).end();
+    runtime_unit().blank();
   }
   pm.options.PrintPYCurvesInt = saved_py;
 
   Write_Results_Summaries();
   if (stopped()) return;
   runtime_unit().put("Completed Analysis of All Pile Loading Cases");
+  runtime_unit().blank();
 
   if (pm.options.ComputeKmatrix) {
     const int type = pm.loads.LoadType[1];
     const double v1 = pm.loads.LoadValue1[1], v2 = pm.loads.LoadValue2[1], p = pm.loads.AxialThrust[1];
     runtime_unit().put("Computing pile-head stiffness matrix components.");
+    runtime_unit().blank();
     Compute_Stiffness_Matrix();
     pm.loads.LoadType[1] = type;
     pm.loads.LoadValue1[1] = v1;
