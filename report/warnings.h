@@ -7,7 +7,9 @@ namespace kavro {
 // Registers a warning; codes are passed negative (-302) and counted by their
 // absolute value.
 void Register_Warning(int code);
-// Clears the per-code counters (start of a run and of every load case).
+// Clears the per-code counters. The run clears them once, at its start; the
+// load cases keep them, so that the warning summary at the end of the run
+// counts every warning of the run (section analysis included).
 void Clear_Warning_Counters();
 // Clears everything: counters, status count, history and the run's list of
 // distinct codes (start of a run).
