@@ -80,10 +80,16 @@ double clipped_area_below(const double* px, const double* py, int n, double y0) 
   constexpr int kCap = 2 * kMaxOutlineVertices + 2;
   double cx[kCap], cy[kCap];
   int m = 0;
+  // A vertex closer than 1e-4 to the next one is dropped: the earlier of
+  // the two gives way.
   auto emit = [&](double x, double y) {
     if (m > 0) {
       const double dx = x - cx[m - 1], dy = y - cy[m - 1];
-      if (dx * dx + dy * dy < 1e-8) return;
+      if (dx * dx + dy * dy < 1e-8) {
+        cx[m - 1] = x;
+        cy[m - 1] = y;
+        return;
+      }
     }
     if (m < kCap) {
       cx[m] = x;

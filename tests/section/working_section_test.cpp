@@ -187,6 +187,23 @@ TEST(Slicing, PolygonOutlinesHaveTheirExactAreas) {
   }
 }
 
+// Clipping below y = 1 puts the crossing of the edge V-W 5e-5 from the
+// inside vertex V = (1, 0.99995): V is closer than 1e-4 to the next vertex
+// and is dropped, so the clipped outline ends at the crossing, (1, 1) to
+// 2.5e-11.
+TEST(Slicing, ClippedVertexCloseToTheNextOneGivesWay) {
+  ws = WorkingSection{};
+  const double px[4] = {0, 2, 1, 1.000001}, py[4] = {0, 0, 0.99995, 3};
+  ws.NumVertices = 4;
+  for (int i = 0; i < 4; ++i) {
+    ws.PolyX[i + 1] = px[i];
+    ws.PolyY[i + 1] = py[i];
+  }
+  // Outline kept: (x1, 1) on the edge W-A, A = (0, 0), B = (2, 0), (1, 1).
+  const double x1 = 1.000001 / 3;
+  EXPECT_NEAR(fn_PolygonAreaBelow(1.0), (3 - x1) / 2, 1e-10);  // keeping V instead: 4e-5 less
+}
+
 TEST(Slicing, HollowPrestressedSectionsOnlyLoseTheVoid) {
   struct Case {
     int type;
