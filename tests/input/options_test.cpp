@@ -236,4 +236,32 @@ TEST(Options, NumberOfCyclesField) {
   }
 }
 
+// Section keywords match exactly: case, leading and inner blanks and other
+// characters count; trailing blanks do not.
+TEST(Driver, KeywordsMatchExactlyButForTrailingBlanks) {
+  struct Case {
+    const char* keyword;
+    int status;
+  };
+  const Case cases[] = {
+      {"OPTIONS   ", 0}, {"Options", 199}, {" OPTIONS", 199}, {"OPTIONS\t", 199}, {"OPTION", 199},
+  };
+  for (const Case& c : cases) {
+    std::string d = deck_with(option_lines());
+    d.replace(d.find("OPTIONS\n"), 7, c.keyword);
+    auto r = run_kgo(d);
+    ASSERT_FALSE(r.crashed) << c.keyword;
+    EXPECT_EQ(r.status, c.status) << c.keyword;
+    if (c.status == 199) {
+      std::string echoed(c.keyword);
+      echoed.resize(256, ' ');
+      EXPECT_TRUE(contains(r.report, "out-of-order\n\n" + echoed + "\n\n\n")) << r.report;
+    }
+  }
+  // Keywords with inner blanks need them exactly.
+  std::string d = deck_with(option_lines());
+  d.insert(d.size() - 4, "GROUP  EFFECT FACTORS\n0\n");
+  EXPECT_EQ(run_kgo(d).status, 199);
+}
+
 }  // namespace
