@@ -16,11 +16,15 @@ namespace {
 using Reader = void (*)(LineSource&);
 
 // A section whose keyword depends on an option is accepted when the option
-// is off, but none of its data lines are read.
+// is off, but none of its data lines are read. Sections that read with the
+// run options (the unit system or an option switch) are out of order before
+// OPTIONS: they would read with the options of an earlier run, SI
+// millimetres then staying unconverted, for instance.
 struct Keyword {
   std::string_view text;
   Reader reader;
   bool (*enabled)();
+  bool after_options = false;
 };
 
 bool always() { return true; }
@@ -33,7 +37,7 @@ bool buckling_on() { return pm.options.ComputePileBuckling; }
 const Keyword kKeywords[] = {
     {"TITLE", Read_Title, always},
     {"OPTIONS", Read_Options, always},
-    {"SECTIONS", Read_Sections, always},
+    {"SECTIONS", Read_Sections, always, true},
     {"AXIAL THRUST LOADS", Read_Axial_Thrust_Loads, always},
     {"SOIL LAYERS", Read_Soil_Layers, always},
     {"TIP SHEAR", Read_Tip_Shear, always},
@@ -43,11 +47,11 @@ const Keyword kKeywords[] = {
     {"LRFD LOADS", Read_LRFD_Loads, always},
     {"LRFD FACTORS AND CASES", Read_LRFD_Factors_And_Cases, always},
     {"LOADING", Read_Loading, always},
-    {"SOIL MOVEMENTS", Read_Soil_Movements, soil_movement_on},
-    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths, py_curves_on},
-    {"FOUNDATION STIFFNESS", Read_Foundation_Stiffness, kmatrix_on},
-    {"PILE PUSHOVER ANALYSIS DATA", Read_Pushover_Data, pushover_on},
-    {"PILE BUCKLING ANALYSIS DATA", Read_Buckling_Data, buckling_on},
+    {"SOIL MOVEMENTS", Read_Soil_Movements, soil_movement_on, true},
+    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths, py_curves_on, true},
+    {"FOUNDATION STIFFNESS", Read_Foundation_Stiffness, kmatrix_on, true},
+    {"PILE PUSHOVER ANALYSIS DATA", Read_Pushover_Data, pushover_on, true},
+    {"PILE BUCKLING ANALYSIS DATA", Read_Buckling_Data, buckling_on, true},
 };
 
 }  // namespace
@@ -68,6 +72,7 @@ void write_unrecognized_line(const std::string& line256) {
 void Read_Input_File(LineSource& src) {
   runtime_unit().put("Input of data begun");
   std::string line;
+  bool options_read = false;
   for (;;) {
     if (!text_line_ok(src, line, "section keywords (the last line must be END)")) return;
     const std::string key = trim_right(line);
@@ -78,12 +83,13 @@ void Read_Input_File(LineSource& src) {
     const Keyword* found = nullptr;
     for (const Keyword& k : kKeywords)
       if (key == k.text) found = &k;
-    if (!found) {
+    if (!found || (found->after_options && !options_read)) {
       write_unrecognized_line(line);
       return;
     }
     if (found->enabled()) found->reader(src);
     if (stopped()) return;
+    if (found->reader == Read_Options) options_read = true;
   }
 }
 

@@ -237,8 +237,9 @@ TEST(Options, NumberOfCyclesField) {
 }
 
 // Section keywords match exactly: case, leading and inner blanks and other
-// characters count; trailing blanks do not.
-TEST(Driver, KeywordsMatchExactlyButForTrailingBlanks) {
+// characters count; trailing blanks do not. Sections that read with the run
+// options are out of order before OPTIONS.
+TEST(Driver, KeywordsMatchExactlyAndInOrder) {
   struct Case {
     const char* keyword;
     int status;
@@ -258,6 +259,24 @@ TEST(Driver, KeywordsMatchExactlyButForTrailingBlanks) {
       EXPECT_TRUE(contains(r.report, "out-of-order\n\n" + echoed + "\n\n\n")) << r.report;
     }
   }
+  // Sections that read with the run options come after OPTIONS; the others
+  // may come first.
+  const std::string head = "KAVROP7\nTITLE\nOrder check\n\n\n\n\n";
+  std::string options = deck_with(option_lines());
+  options.erase(0, options.find("OPTIONS\n"));
+  for (const char* key : {"SECTIONS", "SOIL MOVEMENTS", "DEPTHS OF PRINTED P-Y CURVES", "FOUNDATION STIFFNESS",
+                          "PILE PUSHOVER ANALYSIS DATA", "PILE BUCKLING ANALYSIS DATA"}) {
+    auto r = run_kgo(head + key + "\n0\n" + options);
+    EXPECT_EQ(r.status, 199) << key;
+    std::string echoed(key);
+    echoed.resize(256, ' ');
+    EXPECT_TRUE(contains(r.report, "out-of-order\n\n" + echoed + "\n")) << key << r.report;
+  }
+  EXPECT_EQ(run_kgo(head + "PILE BATTER AND SLOPE\n0\n0\n" + options).status, 0);
+  std::string after = head + options;
+  after.insert(after.size() - 4, "SECTIONS\n0\n");
+  EXPECT_EQ(run_kgo(after).status, 0);
+
   // Keywords with inner blanks need them exactly.
   std::string d = deck_with(option_lines());
   d.insert(d.size() - 4, "GROUP  EFFECT FACTORS\n0\n");
