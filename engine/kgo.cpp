@@ -67,6 +67,16 @@ void conventional_analysis() {
   Plot_Line_2();
   if (pm.run.InputHeader == "KAVROP6") convert_us_customary();
 
+  // A pile response needs a pile: without sections the pile length is zero
+  // and the difference equations have no spacing.
+  const int cases = pm.options.UseLRFD ? pm.lrfd.NumLRFDCombinations : pm.loads.NumLoadCases;
+  if (cases > 0 && !(pm.pile.PileLength > 0.0)) {
+    input::input_error_block(input::kErrNoPile,
+                             {"Problem:  Load cases are given but the pile has no sections (its length is zero).",
+                              "Solution: Describe the pile in a SECTIONS section of the input file."});
+    return;
+  }
+
   // Pile stations.
   const int n = pm.options.NumIncrements;
   pm.NumNodes = n + 1;

@@ -22,6 +22,7 @@ enum InputErrorNumber : int {
   kErrMicropile = 87,          // micropile sections cannot be analysed
   kErrBadCount = 88,           // a negative count
   kErrLRFDLoadType = 89,       // an LRFD load type outside 1..13
+  kErrNoPile = 90,             // load cases to analyse but no pile sections (zero pile length)
 };
 
 // After a free-format read: true when it succeeded. Otherwise writes the

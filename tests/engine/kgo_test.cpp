@@ -176,6 +176,13 @@ TEST(Kgo, EndOfFileBeforeEndIsInputError80) {
   EXPECT_TRUE(contains(r.messages, "The input data file ended after line 26 while reading the section keywords"));
 }
 
+TEST(Kgo, LoadCasesWithoutAPileAreAnInputError) {
+  auto r = run_kgo(minimal_deck("Units USCS", "LOADING\n1\n1 1 1000.0 0.0 0.0 0\n0\n"));
+  ASSERT_FALSE(r.crashed);
+  EXPECT_EQ(r.status, 190);
+  EXPECT_TRUE(contains(r.report, "Problem:  Load cases are given but the pile has no sections (its length is zero)."));
+}
+
 TEST(Kgo, CliReportsStatusInWords) {
   namespace fs = std::filesystem;
   fs::path dir = fs::temp_directory_path() / ("kavro-cli-" + std::to_string(::getpid()));
