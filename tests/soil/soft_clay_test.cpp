@@ -103,6 +103,16 @@ TEST_F(SoftClay, CyclicCurveHoldsAtDepthAndDegradesAboveTheTransitionDepth) {
   EXPECT_DOUBLE_EQ(shallow.p(y50), 0.5 * pu);  // identical to static up to 3 y50
 }
 
+TEST_F(SoftClay, CyclicLoadingOfTheWorkedExampleDegradesByDepthOverXr) {
+  pm.options.LoadingIsCyclic = true;
+  example();
+  const double Xr = 720.0 / 5.24, pcr = 0.7211247682571411 * kPu;
+  const int m = node_at(24);
+  EXPECT_NEAR(modulus_at(m, 3 * kY50) * 3 * kY50, pcr, 1e-4);
+  EXPECT_NEAR(modulus_at(m, 15 * kY50) * 15 * kY50, 24 / Xr * pcr, 1e-9);
+  EXPECT_NEAR(modulus_at(m, -30 * kY50) * 30 * kY50, 24 / Xr * pcr, 1e-9);
+}
+
 TEST_F(SoftClay, SlopingGroundReducesDownslopeAndRaisesUpslopeResistance) {
   const double ten = 10.0 * std::numbers::pi / 180.0;
   const double A = 1.0 / (1.0 + std::tan(ten));
