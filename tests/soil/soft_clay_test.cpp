@@ -132,6 +132,28 @@ TEST_F(SoftClay, SlopingGroundReducesDownslopeAndRaisesUpslopeResistance) {
   }
 }
 
+TEST_F(SoftClay, PrintedCurveTakesTheSlopeSideFromTheDeflectionAtItsDepth) {
+  const double ten = 10.0 * std::numbers::pi / 180.0;
+  const double A = 1.0 / (1.0 + std::tan(ten));
+  const double B = std::cos(ten) * 0.7071067690849304 / std::cos(std::numbers::pi / 4 + ten);
+  pm.data.EffectiveSlopeAngle = ten;
+  example();
+  // Deflection changes sign between the nodes at 24 and 36; at 26 it is still positive.
+  for (int m = 1; m <= nodes.NumNodes; ++m) nodes.y[m] = 30.0 - nodes.x[m];
+  pm.data.NumPYOutputDepths = 2;
+  pm.data.PYOutput[1].PYOutputDepth = 26;
+  pm.data.PYOutput[2].PYOutputDepth = 34;
+  Assign_PY_Output_Depths_To_Layers(2);
+  Print_PY_Curves();
+  ASSERT_EQ(pm.FatalErrorValue, 0);
+  const std::string lead = "Sloping Ground Factor" + std::string(34, ' ') + "= ";
+  const std::string r = report();
+  const auto first = r.find(lead), second = r.find(lead, first + 1);
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_EQ(r.substr(first + lead.size(), 12), fmt::F(12, 3, A));
+  EXPECT_EQ(r.substr(second + lead.size(), 12), fmt::F(12, 3, B));
+}
+
 struct Eps50Case {
   int units;
   double c;
