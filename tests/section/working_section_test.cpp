@@ -123,19 +123,24 @@ TEST(Slicing, RectangleSlicesAreEqualAndBarsAreSplitExactly) {
   EXPECT_NEAR(top, 2 * ab, 1e-13);
 }
 
+// The bar spans its stated diameter; its area is cut as a circle of the
+// equivalent diameter 1.1284, larger or smaller than the stated one. When
+// it is smaller, the lowest chords lie below that circle and count it whole.
 TEST(Slicing, BarWithEquivalentDiameterOtherThanStatedKeepsItsArea) {
-  PileSection& s = test::fresh_section(1);
-  s.SectionType = 0;
-  s.SectionDepth = s.SectionDiameter = 20;
-  s.SectionWidth = 20;
-  s.NumBars = 1;
-  s.BarDiameter[1] = 1.128;
-  s.BarArea[1] = 1.0;  // equivalent diameter 1.1284
-  s.BarY[1] = 3.17;
-  Setup_Working_Section(1);
-  Initialize_EI_Vars();
-  EXPECT_NEAR(ws.TotalBarArea, 1.0, 1e-14);
-  for (int i = 1; i <= kNumSlices; ++i) EXPECT_GE(ws.BarSliceArea[i], 0.0) << i;
+  for (double stated : {1.128, 1.41}) {
+    PileSection& s = test::fresh_section(1);
+    s.SectionType = 0;
+    s.SectionDepth = s.SectionDiameter = 20;
+    s.SectionWidth = 20;
+    s.NumBars = 1;
+    s.BarDiameter[1] = stated;
+    s.BarArea[1] = 1.0;
+    s.BarY[1] = 3.17;
+    Setup_Working_Section(1);
+    Initialize_EI_Vars();
+    EXPECT_NEAR(ws.TotalBarArea, 1.0, 1e-14) << stated;
+    for (int i = 1; i <= kNumSlices; ++i) EXPECT_GE(ws.BarSliceArea[i], 0.0) << stated << " " << i;
+  }
 }
 
 TEST(Slicing, FullCircleSumsToItsAreaAndIsSymmetric) {
