@@ -6,6 +6,7 @@
 #include "section/axial_capacity.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -29,7 +30,7 @@ constexpr double kPi = std::numbers::pi;
 // Collects what the section code writes to the report.
 class ReportCapture {
  public:
-  ReportCapture() : path_(testing::TempDir() + "axial_capacity_report.txt") { report_unit().open(path_); }
+  ReportCapture() : path_(testing::TempDir() + std::to_string(getpid()) + "_axial_capacity_report.txt") { report_unit().open(path_); }
   ~ReportCapture() {
     report_unit().close();
     std::remove(path_.c_str());

@@ -4,6 +4,7 @@
 #include "section/section_driver.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -28,7 +29,7 @@ namespace {
 // to a scratch file).
 class ReportCapture {
  public:
-  ReportCapture() : path_(testing::TempDir() + "section_driver_report.txt") {
+  ReportCapture() : path_(testing::TempDir() + std::to_string(getpid()) + "_section_driver_report.txt") {
     report_unit().open(path_);
     plot_unit().open(path_ + ".plot");
   }
