@@ -100,8 +100,7 @@ TEST(ResultsTables, BlocksOfEveryLoadType) {
   };
   for (const char* l : lines) EXPECT_NE(r.report.find(l), std::string::npos) << l;
   // The converged solution of every head condition satisfies the segment
-  // equilibrium (for type 5 from the second segment on: its head shear is a
-  // one-sided estimate).
+  // equilibrium, the head segment included.
   EXPECT_EQ(count_of(r.report, "Output Verification: Computed forces and moments are within specified convergence limits.\n"), 5);
   EXPECT_EQ(r.report.find("POSSIBLE SOLUTION ERROR"), std::string::npos);
   // Every fifth node of 101: 21 rows per case.
@@ -113,6 +112,27 @@ TEST(ResultsTables, BlocksOfEveryLoadType) {
   EXPECT_EQ(count_of(r.plot, ") : nodal depth, y(in), M(in-lbs), V(lbs), p(lb/in), EI(lb-in2)"), 505);
   EXPECT_EQ(count_of(r.plot, "Line 13: TopV(lbs), TopY(in)"), 5);
   EXPECT_LT(r.plot.find("Line 10(101)"), r.plot.find("Line 11:"));
+}
+
+// A tapered elastic pile (36 in at the head to 12 in at the tip): the
+// stiffness of node 2 differs from the head's, and the head segment still
+// balances. Every head condition, in US and SI units.
+TEST(ResultsTables, TaperedPileSatisfiesSegmentEquilibrium) {
+  for (const char* units : {"USCS", "SI"}) {
+    SCOPED_TRACE(units);
+    std::string d = deck(units, units == std::string("SI") ? "5\n1 1 100.0 50.0 5.0 1\n2 2 100.0 0.0 5.0 1\n"
+                                                             "3 3 100.0 1.0E5 5.0 1\n4 4 0.01 0.0 5.0 1\n"
+                                                             "5 5 0.01 0.001 5.0 1\n0\n"
+                                                           : kFiveCases);
+    const std::string top = units == std::string("SI") ? "\n610.0\n610.0\n" : "\n24.0\n24.0\n";
+    d.replace(d.find(top), top.size(), units == std::string("SI") ? "\n900.0\n300.0\n" : "\n36.0\n12.0\n");
+    const KgoRun r = run_kgo(d);
+    ASSERT_EQ(r.status, 0) << r.report;
+    EXPECT_EQ(count_of(r.report, "Output Verification: Computed forces and moments are within specified convergence "
+                                 "limits.\n"),
+              5);
+    EXPECT_EQ(r.report.find("POSSIBLE SOLUTION ERROR"), std::string::npos) << r.report.substr(r.report.find("POSSIBLE"), 400);
+  }
 }
 
 TEST(ResultsTables, SummaryOfPileResponses) {
