@@ -37,14 +37,23 @@ int node_section(int m) {
   return s >= 1 && s <= kMaxSections ? s : 1;
 }
 
-// Combined axial and bending stress at node m for moment M and thrust Q.
+// Combined axial and bending stress at node m for moment M and thrust Q:
+// |Q|/A + |M| c/I with c the distance of the extreme fibre from the axis,
+// half the pile width. A rectangular elastic section bends about the axis
+// across its width (I = b d^3/12), so its extreme fibre lies at half the
+// depth, d/2 = sqrt(3 I/A); an embedded pole is measured by its own
+// diameter, the second width.
 double combined_stress(int m, double M, double Q) {
   const PileProperties pp = Pile_Properties_At_X(nodes.x[m]);
   if (pp.Area == 0.0 || pp.Inertia == 0.0) return 0.0;
   const int s = node_section(m);
-  double b = pp.Width;
-  if (elastic_or_plastic_section(s) && pm.pile.Section[s].SectionShape == 6) b = pp.SecondWidth;
-  return std::fabs(Q) / pp.Area + std::fabs(M) * (b / 2.0) / pp.Inertia;
+  double c = pp.Width / 2.0;
+  if (elastic_or_plastic_section(s)) {
+    const int shape = pm.pile.Section[s].SectionShape;
+    if (shape == 6) c = pp.SecondWidth / 2.0;
+    if (shape == 1) c = std::sqrt(3.0 * pp.Inertia / pp.Area);
+  }
+  return std::fabs(Q) / pp.Area + std::fabs(M) * c / pp.Inertia;
 }
 
 // ---------------------------------------------------------------- recording

@@ -135,6 +135,23 @@ TEST(ResultsTables, TaperedPileSatisfiesSegmentEquilibrium) {
   }
 }
 
+// Total stress of a rectangular elastic pile, 12 in wide and 36 in deep in
+// the bending direction, under a head moment: Q/A + M (d/2)/I at the head.
+TEST(ResultsTables, RectangularSectionStressAtHalfTheDepth) {
+  std::string d = deck("USCS", "1\n1 1 0.0 1.0E6 10000.0 1\n0\n");
+  const std::string pipe = "\n3\n29000000.0\n24.0\n24.0\n0.5\n0.5\n36.914\n36.914\n2549.35\n2549.35\n";
+  d.replace(d.find(pipe), pipe.size(), "\n1\n29000000.0\n12.0\n12.0\n36.0\n36.0\n432.0\n432.0\n46656.0\n46656.0\n");
+  const KgoRun r = run_kgo(d);
+  ASSERT_EQ(r.status, 0) << r.report;
+  const auto t = r.report.find("---------- ---------- ");
+  ASSERT_NE(t, std::string::npos);
+  std::istringstream row(r.report.substr(r.report.find('\n', t) + 1));
+  double depth, y, M, V, S, stress;
+  row >> depth >> y >> M >> V >> S >> stress;
+  EXPECT_NEAR(M, 1.0e6, 1.0);
+  EXPECT_NEAR(stress, 10000.0 / 432.0 + 1.0e6 * 18.0 / 46656.0, 1e-3);
+}
+
 TEST(ResultsTables, SummaryOfPileResponses) {
   const KgoRun r = run_kgo(deck("USCS", kFiveCases));
   ASSERT_EQ(r.status, 0);
