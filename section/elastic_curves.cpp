@@ -78,11 +78,13 @@ double section_modulus_at(const PileSection& s, double x) {
 // (the bending-direction dimension: depth of a rectangle, diameter
 // otherwise), so the capacity at the top is the specified one and falls or
 // grows with the section modulus of a tapered section. H shapes keep the
-// top value.
+// top value. The head node belongs to the first section and takes its top
+// capacity from that section only: an elastic-plastic section further down
+// must not give the head its own capacity.
 void assign_node_capacities(int n) {
   const PileSection& s = pm.pile.Section[n];
   const double Mp = s.TopMomentCapacity;
-  Mcap[1] = Mp;
+  if (n == 1) Mcap[1] = Mp;
   const int num_nodes = pm.NumNodes;
   if (num_nodes < 2 || num_nodes > kMaxIncrements + 1) return;
   double h_top = s.SectionShape == 1 ? s.TopDepth : s.TopWidth;

@@ -140,18 +140,26 @@ TEST_F(ElasticCurves, NodeCapacitiesFollowTheSectionModulus) {
   s.BottomWidth = 12.0;
   s.TopInertia = std::numbers::pi / 64.0 * std::pow(24.0, 4);
   s.TopMomentCapacity = 8.0e6;
+  // The first section, above it, is elastic-plastic too, with its own capacity.
+  PileSection& s1 = pm.pile.Section[1];
+  s1 = s;
+  s1.SectionTopX = 0.0;
+  s1.SectionBottomX = 40.0;
+  s1.BottomWidth = 24.0;
+  s1.TopMomentCapacity = 9.0e6;
   Mcap.fill(0.0);
+  Compute_Elastic_Plastic_EI_Curves(1);
   Compute_Elastic_Plastic_EI_Curves(2);
   finish();
-  EXPECT_EQ(Mcap[1], 8.0e6);
-  EXPECT_EQ(Mcap[6], 0.0);  // x = 40, the top itself belongs to the section above
+  EXPECT_EQ(Mcap[1], 9.0e6);  // the head keeps the capacity of its own section
+  EXPECT_EQ(Mcap[6], 9.0e6);  // x = 40, the bottom of the first section
   // x = 80: diameter 12, an eighth of the top's section modulus.
   EXPECT_NEAR(Mcap[11], 1.0e6, 1e-6);
   const double d = 24.0 - 12.0 * (48.0 - 40.0) / 40.0;
   EXPECT_NEAR(Mcap[7], 8.0e6 * std::pow(d / 24.0, 3), 1e-6);
-  EXPECT_EQ(count_of(messages_, "   Mcap = "), 5);
+  EXPECT_EQ(count_of(messages_, "   Mcap = "), 10);  // nodes 2 to 6, then 7 to 11
   EXPECT_NE(messages_.find("Node  11   Mcap =       1000000.0\n"), std::string::npos) << messages_;
-  EXPECT_EQ(count_of(plot_, "Line 3a"), 0);  // record 3 only for the first section
+  EXPECT_EQ(count_of(plot_, "Line 3a"), 1);  // record 3 only for the first section
 }
 
 TEST_F(ElasticCurves, HPileCapacityIsUniform) {
