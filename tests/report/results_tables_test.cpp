@@ -300,6 +300,8 @@ TEST_F(ResultsPieces, WarningSummary) {
   Register_Warning(-3041);
   Register_Warning(-305);
   Register_Warning(-1234);
+  Register_Warning(-353);
+  Register_Warning(-356);
   Write_Warning_Summary();
   Reset_Warning_Registry();
   const std::string r = report();
@@ -309,7 +311,17 @@ TEST_F(ResultsPieces, WarningSummary) {
       "                          Summary of Warning Messages\n"
       "--------------------------------------------------------------------------------\n\n"
       "The following warning was reported 1 times\n\n"
-      "***** Warning *****\nToo many values were calculated for moment-curvature.\n\n"
+      "***** Warning *****\nToo many values were calculated for moment-curvature.\n"
+      "This usually indicates that the pile is too weak or is under-reinforced, where all reinforcing steel has "
+      "yielded.\n"
+      "The input data should be examined and the amount of steel reinforcement should be increased if necessary.\n\n"
+      "The following warning was reported 1 times\n\n"
+      "Values of effective unit weight cannot be checked because \ngeneral units have been selected.\n\n"
+      "The following warning was reported 1 times\n\n"
+      "WARNING:  The maximum compression loading specified for the pile buckling \n"
+      "          analysis exceeds the structural capacity of the pile. The maximum \n"
+      "          compression loading has been reduced to the axial compression \n"
+      "          capacity of the pile.\n\n"
       "The following warning was reported 1 times\n\nWarning No. 1234\n\n"
       "The following warning was reported 2 times\n\n"
       "The undrained shear strength of soft clay is greater than 8.68 psi (1,250 psf).\n\n";
