@@ -6,4 +6,5 @@ void Ytop_Vs_Length(int k);          // pile-head deflection versus pile length 
 void Compute_Stiffness_Matrix();     // pile-head stiffness matrix
 void Run_Pushover();
 void Run_Buckling();
+void Prepare_LRFD_Analysis();        // factored load combinations and their thrusts
 }  // namespace kavro

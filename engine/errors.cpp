@@ -35,4 +35,15 @@ void Error_Stop(std::string_view code, int value) {
   pm.FatalErrorValue = value;
 }
 
+void stop_not_available(std::string_view what) {
+  for (OutputUnit* u : {&report_unit(), &runtime_unit()}) {
+    u->blank();
+    u->line().text("**** Runtime Error No. ").i0(kRunErrNotAvailable).text(" ****").end();
+    u->blank();
+    u->line().text("The ").text(what).text(" is not available in this version of Kavro.").end();
+    u->put("The results written before this message are complete; no further analysis was made.");
+  }
+  stop_runtime_error(kRunErrNotAvailable);
+}
+
 }  // namespace kavro

@@ -22,6 +22,12 @@ std::string message_code(int value);
 // FatalErrorValue. Value 125 adds the empty-input-file block.
 void Error_Stop(std::string_view code, int value);
 
+// Runtime error of an analysis the input asks for but this version of the
+// engine does not provide: the run stops with a clear message rather than
+// ending normally without the requested results.
+inline constexpr int kRunErrNotAvailable = 98;
+void stop_not_available(std::string_view what);
+
 // Error_Stop with the code derived from the value.
 inline void stop_input_error(int n) { Error_Stop(message_code(100 + n), 100 + n); }
 inline void stop_runtime_error(int n) { Error_Stop(message_code(200 + n), 200 + n); }

@@ -182,6 +182,11 @@ void run(input::LineSource& src) {
   else
     convert_si();
 
+  if (pm.options.UseLRFD) {
+    Prepare_LRFD_Analysis();
+    if (stopped()) return;
+  }
+
   if (pm.options.i_Analysis_Type == kAnalysisEIOnly) {
     Plot_Line_2();
     compute_sections("EI only section ");

@@ -1,5 +1,5 @@
-// p-y models of the families not implemented yet. Each stops the run with an
-// internal error that names the model, so that a profile using one ends
+// p-y models of the families not implemented yet. Each stops the run with a
+// runtime error that names the model, so that a profile using one ends
 // cleanly instead of being analysed with a guessed curve.
 #include <string>
 
@@ -11,14 +11,7 @@ namespace kavro {
 namespace {
 
 void model_not_available(const char* name, const char* routine, int L) {
-  const std::string text = std::string("Internal error: the p-y model \"") + name + "\" (" + routine +
-                           ") of soil layer " + std::to_string(L) + " is not available in this version.";
-  for (OutputUnit* u : {&report_unit(), &runtime_unit()}) {
-    u->blank();
-    u->put(text);
-    u->blank();
-  }
-  Error_Stop("RUN00999", 999);
+  stop_not_available(std::string("p-y model \"") + name + "\" (" + routine + ") of soil layer " + std::to_string(L));
 }
 
 }  // namespace

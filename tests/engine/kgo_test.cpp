@@ -209,3 +209,27 @@ TEST(Kgo, CliReportsStatusInWords) {
 }
 
 }  // namespace
+
+namespace {
+
+// Analyses the input asks for that this version does not provide stop the
+// run with runtime error 98 instead of ending normally without them.
+TEST(Kgo, RequestedAnalysisNotAvailableStopsWithRuntimeError98) {
+  std::string deck = kavro::test::read_source_file("examples/elastic_pipe_soft_clay.inp");
+  const std::string from = "ComputePushover NO";
+  deck.replace(deck.find(from), from.size(), "ComputePushover YES");
+  deck.replace(deck.find("\nEND"), 4, "\nPILE PUSHOVER ANALYSIS DATA\n1\n0\n10\n5.0\n0.1\n0.0\nEND");
+  auto r = run_kgo(deck);
+  ASSERT_FALSE(r.crashed);
+  if (r.status == 298) {
+    EXPECT_TRUE(contains(r.report, "**** Runtime Error No. 98 ****\n\nThe push-over analysis is not available in this "
+                                   "version of Kavro.\n"));
+    EXPECT_TRUE(contains(r.report, "The analysis ended due to runtime error No. 98."));
+    // The conventional results came first and stay in the report.
+    EXPECT_TRUE(contains(r.messages, "Completed Analysis of All Pile Loading Cases"));
+  } else {
+    ADD_FAILURE() << "status " << r.status << "\n" << r.report.substr(r.report.size() > 2000 ? r.report.size() - 2000 : 0);
+  }
+}
+
+}  // namespace

@@ -104,9 +104,9 @@ TEST_F(PYCurveSet, NodesAboveTheGroundKeepZeroModulus) {
 TEST_F(PYCurveSet, ModelsNotYetAvailableStopTheRunCleanly) {
   add_layer({kSand, 0, 480, 0.02, 0.02, 0, 0, 0, 0});
   run_first_pass();
-  EXPECT_EQ(pm.FatalErrorValue, 999);
-  EXPECT_TRUE(contains(report(), "Internal error: the p-y model \"Sand\" (PY_Sand_Reese) of soil layer 1 is not "
-                                 "available in this version.\n"));
+  EXPECT_EQ(pm.FatalErrorValue, 298);
+  EXPECT_TRUE(contains(report(), "**** Runtime Error No. 98 ****\n\nThe p-y model \"Sand\" (PY_Sand_Reese) of soil "
+                                 "layer 1 is not available in this version of Kavro.\n"));
   EXPECT_TRUE(contains(messages(), "(PY_Sand_Reese)"));
 }
 
