@@ -7,10 +7,14 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <complex>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "analysis/bending_stiffness.h"
 #include "analysis/nodes.h"
@@ -182,6 +186,135 @@ TEST(LoadCaseAccuracy, SubgradeLinearInDepth) {
   EXPECT_NEAR(As, -1.6194, 0.001);
 }
 
+// A short pile, where the tip matters: a 406 x 12.7 mm steel pipe 6 m long
+// in SI units in a uniform subgrade of 30 MN/m3 (Es = 12.18 MN/m2,
+// beta L = 2.84), against the exact solution of the finite beam on an
+// elastic foundation, EI y'''' + Es y = 0 with a free tip (y'' = y''' = 0),
+// under a head shear with a free head (y'' = 0) and with a fixed head
+// (y' = 0). The solution is a sum of the real and imaginary parts of
+// exp(s x) for s = beta (1 + i) and s = beta (-1 + i).
+struct FiniteBeam {
+  long double EI, Es, L, V;
+  long double beta;
+  long double c[4] = {};
+  // n-th derivative of basis function i at x.
+  long double basis(int i, int n, long double x) const {
+    const std::complex<long double> s =
+        i < 2 ? std::complex<long double>(beta, beta) : std::complex<long double>(-beta, beta);
+    const std::complex<long double> v = std::pow(s, n) * std::exp(s * x);
+    return i % 2 == 0 ? v.real() : v.imag();
+  }
+  long double d(int n, long double x) const {
+    long double sum = 0;
+    for (int i = 0; i < 4; ++i) sum += c[i] * basis(i, n, x);
+    return sum;
+  }
+  // Head condition: derivative `head_order` zero (2 free head, 1 fixed
+  // head) and EI y''' = V; tip: y'' = y''' = 0.
+  FiniteBeam(long double ei, long double es, long double l, long double v, int head_order)
+      : EI(ei), Es(es), L(l), V(v), beta(std::pow(es / (4.0L * ei), 0.25L)) {
+    long double A[4][5];
+    const int order[4] = {head_order, 3, 2, 3};
+    const long double at[4] = {0, 0, L, L};
+    const long double rhs[4] = {0, V / EI, 0, 0};
+    for (int r = 0; r < 4; ++r) {
+      for (int i = 0; i < 4; ++i) A[r][i] = basis(i, order[r], at[r]);
+      A[r][4] = rhs[r];
+    }
+    for (int k = 0; k < 4; ++k) {  // elimination with partial pivoting
+      int p = k;
+      for (int r = k + 1; r < 4; ++r)
+        if (std::fabs(A[r][k]) > std::fabs(A[p][k])) p = r;
+      for (int j = 0; j < 5; ++j) std::swap(A[k][j], A[p][j]);
+      for (int r = k + 1; r < 4; ++r) {
+        const long double f = A[r][k] / A[k][k];
+        for (int j = k; j < 5; ++j) A[r][j] -= f * A[k][j];
+      }
+    }
+    for (int k = 3; k >= 0; --k) {
+      long double sum = A[k][4];
+      for (int j = k + 1; j < 4; ++j) sum -= A[k][j] * c[j];
+      c[k] = sum / A[k][k];
+    }
+  }
+};
+
+// Depth, deflection and moment of every node from the plot file's records 10.
+struct NodeProfile {
+  std::vector<double> x, y, M;
+};
+NodeProfile node_profile(const std::string& plot) {
+  NodeProfile p;
+  std::istringstream in(plot);
+  for (std::string line; std::getline(in, line);) {
+    if (line.find("Line 10(") == std::string::npos) continue;
+    std::istringstream f(line.substr(0, 90));
+    double x, y, M;
+    f >> x >> y >> M;
+    p.x.push_back(x), p.y.push_back(y), p.M.push_back(M);
+  }
+  return p;
+}
+
+std::string short_pile_deck(int increments, int load_type) {
+  std::ostringstream d;
+  d << "KAVROP7\nTITLE\nShort pile\n\n\n\n\nOPTIONS\nUnits SI\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
+       "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC     1\nMaxIter 100\n"
+       "MaxDefl 2.0\nTolerance 2.54E-7\nIncrements "
+    << increments
+    << "\nPrintSummaryOnly YES\nPrintIncr 1\nPrintPYCurves NO\nComputeInteraction NO\nComputePushover NO\n"
+       "ComputePileBuckling NO\nSECTIONS\n1\n1\n11\n6.0\n3\n200000000.0\n406.0\n406.0\n12.7\n12.7\n15700.0\n"
+       "15700.0\n3.04e8\n3.04e8\nSOIL LAYERS\n1\n13 0.0 6.0\n 9.0 30000.0\n 9.0 30000.0\nLOADING\n1\n1 "
+    << load_type << " 100.0 0.0 0.0 1\n0\nEND\n";
+  return d.str();
+}
+
+TEST(LoadCaseAccuracy, ShortPileAgainstTheFiniteBeamSolution) {
+  const double D = 0.406, t = 0.0127, E = 200.0e6, L = 6.0, V = 100.0;
+  const double pi = 3.14159265358979323846;
+  const double EI = E * pi / 64.0 * (std::pow(D, 4) - std::pow(D - 2 * t, 4));
+  const double Es = 30000.0 * D;
+  struct Head {
+    const char* name;
+    int type, order;
+  };
+  for (const Head hd : {Head{"free head", 1, 2}, Head{"fixed head", 2, 1}}) {
+    SCOPED_TRACE(hd.name);
+    const FiniteBeam exact(EI, Es, L, V, hd.order);
+    ASSERT_NEAR(double(exact.beta * L), 2.84, 0.01);
+    // Largest moment of the exact solution (fine scan) and where it lies.
+    double Mref = 0, xref = 0;
+    for (int k = 0; k <= 60000; ++k) {
+      const double x = L * k / 60000;
+      const double m = double(EI * exact.d(2, x));
+      if (std::fabs(m) > std::fabs(Mref)) Mref = m, xref = x;
+    }
+    const double y0 = double(exact.d(0, 0)), yL = double(exact.d(0, L));
+    EXPECT_LT(yL, 0.0);  // a short pile rotates: its tip moves back
+    double err[2][3];
+    const int ns[2] = {100, 500};
+    for (int i = 0; i < 2; ++i) {
+      const KgoRun r = run_kgo(short_pile_deck(ns[i], hd.type));
+      ASSERT_EQ(r.status, 0) << r.report.substr(0, 3000);
+      const NodeProfile p = node_profile(r.plot);
+      ASSERT_EQ(p.y.size(), std::size_t(ns[i] + 1));
+      std::size_t km = 0;
+      for (std::size_t m = 1; m < p.M.size(); ++m)
+        if (std::fabs(p.M[m]) > std::fabs(p.M[km])) km = m;
+      err[i][0] = std::fabs(p.y.front() - y0) / std::fabs(y0);
+      err[i][1] = std::fabs(p.y.back() - yL) / std::fabs(yL);
+      err[i][2] = std::fabs(p.M[km] - Mref) / std::fabs(Mref);
+      std::printf("short pile %s n=%d: y0 %.3e  ytip %.3e  Mmax %.3e at %.3f m (exact %.3f m)\n", hd.name, ns[i],
+                  err[i][0], err[i][1], err[i][2], p.x[km], xref);
+      EXPECT_LE(std::fabs(p.x[km] - xref), L / ns[i] / 2 + 1e-9);
+      for (int e = 0; e < 3; ++e) EXPECT_LT(err[i][e], 1e-3) << e;
+    }
+    // Second order: five times finer, about 25 times smaller.
+    EXPECT_NEAR(err[0][0] / err[1][0], 25.0, 6.0);
+    EXPECT_NEAR(err[0][1] / err[1][1], 25.0, 6.0);
+  }
+}
+
 // ---------------------------------------------------------------- iteration
 
 TEST(LoadCaseIteration, LinearSoilStillTakesSixSolutions) {
@@ -265,6 +398,128 @@ TEST(LoadCaseIteration, ExcessDeflectionStopsWithRuntimeError9) {
   // Checked only from the eleventh iteration on.
   EXPECT_EQ(count_of(r.messages, "Analysis Case 1,"), 11);
   EXPECT_NE(r.report.find("Kavro ended prematurely due to runtime error number RUN00009"), std::string::npos);
+}
+
+// A pattern of the lines of a message block, in order, each line literal
+// but for "#" that stands for an E12.4 field and "%" for an integer.
+std::string block_pattern(const std::vector<std::string>& lines) {
+  std::string re;
+  for (const std::string& line : lines) {
+    for (char ch : line) {
+      if (ch == '#')
+        re += " *-?0\\.[0-9]{4}E[-+][0-9]{2}";
+      else if (ch == '%')
+        re += "[0-9]+";
+      else if (std::string("\\^$.|?*+()[]{}").find(ch) != std::string::npos)
+        re += std::string("\\") + ch;
+      else
+        re += ch;
+    }
+    re += "\n";
+  }
+  return re;
+}
+
+bool has_block(const std::string& text, const std::vector<std::string>& lines) {
+  return std::regex_search(text, std::regex(block_pattern(lines)));
+}
+
+// A 24-in pipe in soft clay under 400 kips: far beyond what the clay can
+// carry. The run must end with its runtime error and the whole message,
+// neither hang nor end normally.
+TEST(LoadCaseIteration, LoadBeyondTheSoilCapacityEndsWithItsRuntimeError) {
+  Deck d;
+  d.soil = soft_clay(60.0);
+  d.loads = one_case(1, 400000.0, 0.0);
+  const std::vector<std::string> error9 = {
+      "",
+      "",
+      "**** Runtime Error No. 9 ****",
+      "",
+      "An error in the analysis was detected by the program.  ",
+      "",
+      "Problem:  The computed deflection is larger than the specified excess deflection limit.",
+      "",
+      "The computed deflection of the pile head is # in ",
+      "",
+      "The specified excess deflection limit is      0.1000E+03 in ",
+      "",
+      "This error may be due to overloading the pile or bad input data.",
+      "",
+      "Solution:  Please check input values for pile loading and soil properties for accuracy ",
+      "",
+      "and/or increase the diameter and/or length of the pile if necessary.",
+      "",
+  };
+  {
+    SCOPED_TRACE("excess deflection limit of 100 in");
+    const KgoRun r = run_kgo(d.text());
+    EXPECT_FALSE(r.crashed);
+    EXPECT_EQ(r.status, 209);
+    std::vector<std::string> report_block = error9;
+    for (const char* l : {"", "", "Kavro ended prematurely due to runtime error number RUN00009", "",
+                          "The analysis ended due to runtime error No. 9.", ""})
+      report_block.push_back(l);
+    EXPECT_TRUE(has_block(r.report, report_block)) << r.report.substr(r.report.size() > 1500 ? r.report.size() - 1500 : 0);
+    std::vector<std::string> message_block = error9;
+    for (const char* l : {"", "The analysis ended due to runtime error No. 9.", ""}) message_block.push_back(l);
+    EXPECT_TRUE(has_block(r.messages, message_block)) << r.messages;
+    EXPECT_EQ(r.report.find("ended normally"), std::string::npos);
+    EXPECT_EQ(r.messages.find("ended normally"), std::string::npos);
+    EXPECT_EQ(r.report.find("Output Summary"), std::string::npos);
+    EXPECT_EQ(r.plot.find("Line 10("), std::string::npos);
+  }
+  {
+    SCOPED_TRACE("no deflection limit: the iteration limit of 30");
+    d.max_defl = 1.0e30;
+    d.max_iter = 30;
+    const KgoRun r = run_kgo(d.text());
+    EXPECT_FALSE(r.crashed);
+    EXPECT_EQ(r.status, 210);
+    EXPECT_TRUE(has_block(r.report, {"For Analysis Case 1, Iteration 30,   Y(top) =#, dYmax =#, Node %, Delta dYmax =#",
+                                     "",
+                                     "",
+                                     "------------------------------------",
+                                     "  ****  Runtime Error No. 10  ****  ",
+                                     "------------------------------------",
+                                     "",
+                                     "The analysis failed to converge within the limit of 30 iterations.",
+                                     "",
+                                     "Maximum change in nodal deflections                      =# in ",
+                                     "",
+                                     "Maximum change in nodal deflections from prior iteration =# in ",
+                                     "",
+                                     "Specified convergence tolerance on nodal deflections     =   0.1000E-04 in ",
+                                     "",
+                                     "-----------------------------------------------------------------------------",
+                                     "         Analysis of Convergence Performance and Recommendations for         ",
+                                     "         Modification of Iterations Limit and Convergence Tolerance          ",
+                                     "-----------------------------------------------------------------------------",
+                                     "",
+                                     "The following recommendations are made on the basis of an analysis of ",
+                                     "convergence performancefor the last analysis. ",
+                                     "",
+                                     "The estimated number of iterations needed to obtain a solution for the current "
+                                     "convergence ",
+                                     "tolerance value is % iterations.",
+                                     ""}))
+        << r.report.substr(r.report.size() > 3000 ? r.report.size() - 3000 : 0);
+    // The deflections still change by far more than 0.0001 in: one of the
+    // two verdicts on the iteration limit closes the analysis.
+    const auto tail = r.report.substr(r.report.find("tolerance value is "));
+    const bool raise_limit = tail.find("However, the maximum number of iterations is less than 1000, so a solution \n"
+                                       "may be obtained by raising the maximum number of iterations to 1000.\n") !=
+                             std::string::npos;
+    const bool over_capacity = tail.find("This indicates that  \nthe pile is loaded above its structural and/or "
+                                         "geotechnical capacity.\n") != std::string::npos;
+    EXPECT_TRUE(raise_limit != over_capacity) << tail;
+    EXPECT_NE(tail.find("\n\nKavro ended prematurely due to runtime error number RUN00010\n\n"
+                        "The analysis ended due to runtime error No. 10.\n"),
+              std::string::npos)
+        << tail;
+    EXPECT_EQ(r.report.find("ended normally"), std::string::npos);
+    EXPECT_EQ(r.report.find("Output Summary"), std::string::npos);
+  }
 }
 
 TEST(LoadCaseIteration, NotANumberStopsWithRuntimeError28) {
