@@ -7,11 +7,15 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/output_unit.h"
 #include "model/problem_model.h"
+#include "tests/support/run_kgo.h"
 
 namespace kavro {
 namespace {
@@ -220,6 +224,40 @@ TEST(PlotRecordTexts, EveryModelWithCurvesHasBothTexts) {
   EXPECT_EQ(plot_line8_text("Vuggy LS  "), "): y(in), p(lb/in), for vuggy limestone rock");
   pm.options.IUNITS = kUnitsSI;
   EXPECT_EQ(plot_line8_text("KS Loess"), "): y(m), p(kN/m), for Loess");
+}
+
+// The records of a whole conventional run, in order: the section records,
+// then per load case the node records, then the summary and the empty
+// records of the modes that were not requested.
+TEST(PlotFileOrder, ConventionalRunWritesTheCatalogueInOrder) {
+  const std::string deck =
+      "KAVROP7\nTITLE\nPlot file order\n\n\n\n\nOPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\n"
+      "UseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC     1\nMaxIter 100\nMaxDefl 100.0\n"
+      "Tolerance 1.0E-5\nIncrements 60\nPrintSummaryOnly NO\nPrintIncr 5\nPrintPYCurves NO\nComputeInteraction NO\n"
+      "ComputePushover NO\nComputePileBuckling NO\n"
+      "SECTIONS\n1\n1\n11\n60.0\n3\n29000000.0\n24.0\n24.0\n0.5\n0.5\n36.914\n36.914\n2549.35\n2549.35\n"
+      "SOIL LAYERS\n1\n1 0.0 60.0\n 50.0 300.0 0.020\n 52.0 900.0 0.010\n"
+      "LOADING\n2\n1 1 10000.0 0.0 1000.0 1\n2 2 20000.0 0.0 1000.0 1\n0\nEND\n";
+  const test::KgoRun r = test::run_kgo(deck);
+  ASSERT_EQ(r.status, 0) << r.report;
+  // Record names in file order, runs of the same record counted.
+  std::vector<std::pair<std::string, int>> runs;
+  std::istringstream in(r.plot);
+  const std::regex name("Line ([0-9]+[a-z]?) ?[:(]");
+  for (std::string line; std::getline(in, line);) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(line, m, name)) << line;
+    const std::string rec = m[1];
+    if (runs.empty() || runs.back().first != rec)
+      runs.emplace_back(rec, 1);
+    else
+      ++runs.back().second;
+  }
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"1", 1},  {"2", 1},  {"3d", 1}, {"4", 1},  {"5", 150}, {"6", 1},  {"9", 1},  {"10", 61},
+      {"11", 1}, {"10", 61}, {"11", 1}, {"13", 2}, {"16", 1},  {"18", 1},
+  };
+  EXPECT_EQ(runs, expected);
 }
 
 }  // namespace
