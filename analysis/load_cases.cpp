@@ -298,10 +298,13 @@ void Compute_Node_Results(const HeadCondition& hc) {
   const BeamColumnProblem p = Node_Table_Problem(hc);
   if (p.n < 4 || p.n > kMaxIncrements) return;
   Recover_Node_Results(p, fd, node_ref(nodes.S), node_ref(nodes.M), node_ref(nodes.V));
+  // Soil reaction: the spring force on the deflection relative to the soil,
+  // which moves by sm when soil movements act. The distributed lateral load
+  // acts on the pile, not in the soil, and is not part of the reaction.
   const bool movement = soil_movements_given();
   for (int m = 1; m <= nodes.NumNodes; ++m) {
     const double Es = nodes.SoilModulusEs[m], y = nodes.y[m];
-    double reaction = movement ? -Es * (y - nodes.SoilMovementAtNode[m]) - nodes.DistributedLoad[m] : -Es * y;
+    double reaction = movement ? -Es * (y - nodes.SoilMovementAtNode[m]) : -Es * y;
     if (std::isnan(reaction) && y == 0.0) reaction = 0.0;
     nodes.p[m] = reaction;
   }

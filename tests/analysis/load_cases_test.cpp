@@ -745,6 +745,26 @@ TEST_F(StiffnessUpdate, TableLookupAndThrustInterpolation) {
   }
 }
 
+// With soil movements the reaction is the spring force on the deflection
+// relative to the moving soil; a distributed load on the pile is no part of it.
+TEST_F(StiffnessUpdate, SoilReactionFollowsTheRelativeDeflection) {
+  pm.pile.Section[1].SectionType = 11;
+  pm.options.UseSoilMovement = true;
+  pm.data.NumSoilMovementPoints = 2;
+  for (int m = 1; m <= 11; ++m) {
+    nodes.y[m] = 0.1 * m;
+    nodes.SoilModulusEs[m] = 1000.0;
+    nodes.SoilMovementAtNode[m] = 0.05 * m;
+    nodes.DistributedLoad[m] = 7.0;
+    nodes.SoilMovementForce[m] = 1000.0 * 0.05 * m + 7.0;
+  }
+  Compute_Node_Results(HeadCondition{});
+  for (int m = 1; m <= 11; ++m) EXPECT_DOUBLE_EQ(nodes.p[m], -1000.0 * (0.1 * m - 0.05 * m)) << m;
+  pm.options.UseSoilMovement = false;
+  Compute_Node_Results(HeadCondition{});
+  EXPECT_DOUBLE_EQ(nodes.p[4], -1000.0 * 0.4);
+}
+
 TEST_F(StiffnessUpdate, ElasticSectionsKeepTheirStiffness) {
   pm.pile.Section[1].SectionType = 11;
   bend_node6(16e-5);
