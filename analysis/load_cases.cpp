@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "analysis/analysis_modes.h"
 #include "analysis/bending_stiffness.h"
 #include "analysis/nodes.h"
 #include "engine/errors.h"
@@ -343,14 +342,12 @@ void Run_Load_Case(int k) {
   runtime_unit().line().text("The convergence criteria have been met for load case ").i0(k).end();
   Compute_Node_Results(hc);
   if (r.end == IterationEnd::IterationLimit) {
-    // A displacement-controlled head with zero or given moment still gets
-    // its results written before the run ends.
-    if (k == 1) {
-      if (pm.options.PrintPYCurves)
-        PY_Curves_At_Output_Depths();
-      else
-        Plot_Line_6_None();
-    }
+    // A displacement-controlled head still gets its results written before
+    // the run ends. The run has stopped already, so nothing that can stop it
+    // again (and replace its error) is started: no p-y curves at the output
+    // depths (record 6 says none, keeping the plot file in order) and no
+    // deflection-versus-length series.
+    if (k == 1) Plot_Line_6_None();
     Write_Load_Case_Results(k);
     Plot_Line_11_None(k);
     runtime_unit().line().text("Completed Analysis for Load Case ").i0(k).end();

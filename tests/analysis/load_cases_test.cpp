@@ -48,6 +48,7 @@ struct Deck {
   double modulus = 29000000.0;
   std::string soil;   // SOIL LAYERS body (count line and layers)
   std::string loads;  // LOADING body (count line, cases, distributed-load count)
+  std::string py_depths;  // DEPTHS OF PRINTED P-Y CURVES body; empty: no printed curves
 
   std::string text() const {
     std::ostringstream d;
@@ -56,13 +57,16 @@ struct Deck {
          "ComputeEIOnly NO\nLoading STATIC     1\nMaxIter "
       << max_iter << "\nMaxDefl " << max_defl << "\nTolerance " << tolerance << "\nIncrements " << increments
       << "\nPrintSummaryOnly " << (summary_only ? "YES" : "NO") << "\nPrintIncr " << print_increment
-      << "\nPrintPYCurves NO\nComputeInteraction NO\nComputePushover NO\nComputePileBuckling NO\n"
+      << "\nPrintPYCurves " << (py_depths.empty() ? "NO" : "YES")
+      << "\nComputeInteraction NO\nComputePushover NO\nComputePileBuckling NO\n"
       << "SECTIONS\n1\n1\n11\n"
       << length_ft << "\n3\n"
       << modulus << "\n24.0\n24.0\n0.5\n0.5\n36.914\n36.914\n2549.35\n2549.35\n"
       << "SOIL LAYERS\n"
       << soil << "LOADING\n"
-      << loads << "END\n";
+      << loads;
+    if (!py_depths.empty()) d << "DEPTHS OF PRINTED P-Y CURVES\n" << py_depths;
+    d << "END\n";
     return d.str();
   }
 };
@@ -377,6 +381,29 @@ TEST(LoadCaseIteration, DeflectionControlledCaseWritesResultsAfterError10) {
   EXPECT_NE(r.plot.find("Line 10(101)"), std::string::npos);
   EXPECT_NE(r.messages.find("The convergence criteria have been met for load case 1\n"), std::string::npos);
   EXPECT_NE(r.messages.find("Completed Analysis for Load Case 1\n"), std::string::npos);
+}
+
+// The run has stopped on Runtime Error 10 when the displacement-controlled
+// case writes its results: nothing may stop it a second time and replace
+// its error, so the p-y curves at the output depths are not started (record
+// 6 says none).
+TEST(LoadCaseIteration, ResultsAfterError10KeepTheError) {
+  Deck d;
+  d.max_iter = 30;
+  d.tolerance = "1.0E-9";
+  d.soil = soft_clay(60.0);
+  d.loads = one_case(4, 3.0, 0.0);
+  d.py_depths = "2\n1 5.0\n2 10.0\n";
+  const KgoRun r = run_kgo(d.text());
+  EXPECT_EQ(r.status, 210) << r.report.substr(r.report.size() > 2000 ? r.report.size() - 2000 : 0);
+  EXPECT_EQ(count_of(r.report, "Kavro ended prematurely"), 1);
+  EXPECT_NE(r.report.find("Output Summary for Load Case No. 1:"), std::string::npos);
+  EXPECT_NE(r.report.find("The analysis ended due to runtime error No. 10."), std::string::npos);
+  EXPECT_NE(r.plot.find("    0                                                                                   "
+                        "                Line 6 : number of output p-y curves\n"),
+            std::string::npos)
+      << r.plot.substr(0, 2000);
+  EXPECT_LT(r.plot.find("Line 6 :"), r.plot.find("Line 9:"));
 }
 
 TEST(LoadCaseIteration, ExcessDeflectionStopsWithRuntimeError9) {
