@@ -24,7 +24,17 @@ void input_error_block(int number, std::initializer_list<std::string_view> lines
 }
 
 bool read_ok(const ReadResult& r, std::string_view what) {
-  if (r.ok()) return true;
+  if (r.ok() && r.non_finite.empty()) return true;
+  if (r.ok()) {
+    // An infinity or a NaN reads as a number but is no value of a pile
+    // problem: it would only come out of the analysis as NaN results.
+    std::string a = "The value \"" + r.non_finite + "\" on line " + fmt::I0(r.non_finite_line) +
+                    " of the input data file is not a finite number.";
+    std::string b = "It was read as the " + std::string(what) + ". The line is:";
+    std::string line = trim_right(r.non_finite_record);
+    input_error_block(kErrBadValue, {a, b, line});
+    return false;
+  }
   if (r.status == ReadStatus::EndOfFile) {
     std::string a = "The input data file ended after line " + fmt::I0(r.line_number) + " while reading the " +
                     std::string(what) + ".";

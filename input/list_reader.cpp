@@ -393,6 +393,11 @@ ReadResult ListRead::run() {
         const std::string_view tok = cur.token();
         double v = 0.0;
         if (!parse_real(tok, v, scratch)) return finish(ReadStatus::BadValue, tok);
+        if (!std::isfinite(v) && res.non_finite.empty()) {
+          res.non_finite.assign(tok);
+          res.non_finite_line = cur.record_number();
+          res.non_finite_record = cur.record();
+        }
         cur.advance(tok.size());
         *static_cast<double*>(item.target) = v;
         repeat_real = v;

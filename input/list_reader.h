@@ -72,6 +72,13 @@ struct ReadResult {
   int line_number = 0;  // the record where the read ended or failed
   std::string line;     // that record's text
   std::string token;    // the value that could not be read (BadValue)
+  // The first real value read as an infinity or a NaN ("inf", "nan", or a
+  // number beyond the double range) and its record; empty when none. Such a
+  // value reads as in Fortran, so the read itself succeeds; the input
+  // checks reject it (no quantity of a pile problem can take it).
+  std::string non_finite;
+  int non_finite_line = 0;
+  std::string non_finite_record;
   bool ok() const { return status == ReadStatus::Ok; }
 };
 

@@ -1,0 +1,67 @@
+// Decks with a bad value in an otherwise sound example: each ends with a
+// clear message and a non-zero status, or completes without a NaN among the
+// printed numbers.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/run_kgo.h"
+
+using kavro::test::read_source_file;
+using kavro::test::run_kgo;
+
+namespace {
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The deck with every line equal to `from` replaced by `to`.
+std::string with_line(const std::string& deck, const std::string& from, const std::string& to) {
+  std::string out, line;
+  std::size_t pos = 0, replaced = 0;
+  while (pos < deck.size()) {
+    std::size_t end = deck.find('\n', pos);
+    if (end == std::string::npos) end = deck.size();
+    line = deck.substr(pos, end - pos);
+    if (line == from) {
+      line = to;
+      ++replaced;
+    }
+    out += line + "\n";
+    pos = end + 1;
+  }
+  EXPECT_GT(replaced, 0u) << "no line \"" << from << "\"";
+  return out;
+}
+
+struct BadValueCase {
+  const char* example;
+  const char* line;
+  const char* replacement;
+  int line_number;  // of the bad value in the deck
+};
+
+// Infinities and NaNs read as numbers but are no value of a pile problem.
+TEST(BadInput, NonFiniteValuesStopWithInputError81) {
+  const BadValueCase cases[] = {
+      {"examples/elastic_pipe_soft_clay.inp", "29000000.0", "nan", 33},
+      {"examples/elastic_pipe_soft_clay.inp", "MaxDefl 100.0", "MaxDefl inf", 18},
+      {"examples/elastic_pipe_soft_clay.inp", " 50.0 400.0 0.020", " 50.0 1e400 0.020", 45},
+      {"examples/elastic_pipe_soft_clay.inp", "2 1 25000.0 0.0 20000.0 1", "2 1 -Infinity 0.0 20000.0 1", 68},
+      {"examples/drilled_shaft_soft_clay.inp", "60000.0", "NaN(0)", 39},
+      {"examples/prestressed_sections_ei_only_si.inp", "1 2000.0", "1 3*inf", 102},
+  };
+  for (const auto& c : cases) {
+    const std::string deck = with_line(read_source_file(c.example), c.line, c.replacement);
+    auto r = run_kgo(deck);
+    ASSERT_FALSE(r.crashed) << c.replacement;
+    EXPECT_EQ(r.status, 181) << c.example << ": " << c.replacement;
+    for (const std::string* out : {&r.report, &r.messages}) {
+      EXPECT_TRUE(contains(*out, " on line " + std::to_string(c.line_number) +
+                                     " of the input data file is not a finite number."))
+          << c.example << ": " << c.replacement << "\n" << *out;
+      EXPECT_TRUE(contains(*out, "\n" + std::string(c.replacement) + "\n")) << c.replacement;
+    }
+  }
+}
+
+}  // namespace
