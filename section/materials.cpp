@@ -1,6 +1,7 @@
 // Material laws of the section analysis.
 #include "section/materials.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/problem_model.h"
@@ -34,7 +35,10 @@ void Set_Material_Parameters() {
   w.fr = -kr * root;
   if (w.fc > 0) {
     w.eps0 = double(1.7f) * w.fc / w.Ec;
-    w.epst = -(1.0 - std::sqrt(1.0 + w.fr / w.fc)) * w.eps0;
+    // Below about 16 psi (56 psi for bars) the modulus of rupture exceeds
+    // f'c; the tension parabola never reaches it and the strain at fracture
+    // is that of the parabola's extreme, -eps0, as in the cracking load.
+    w.epst = -(1.0 - std::sqrt(std::max(0.0, 1.0 + w.fr / w.fc))) * w.eps0;
   } else {
     w.eps0 = 0;
     w.epst = 0;

@@ -3,6 +3,7 @@
 // printed numbers.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "tests/support/run_kgo.h"
@@ -31,6 +32,11 @@ std::string with_line(const std::string& deck, const std::string& from, const st
   }
   EXPECT_GT(replaced, 0u) << "no line \"" << from << "\"";
   return out;
+}
+
+bool has_nan(const std::string& text) {
+  static const std::regex nan(R"((^|[^A-Za-z])(NaN|Not-a-Number)([^A-Za-z]|$))");
+  return std::regex_search(text, nan);
 }
 
 struct BadValueCase {
@@ -62,6 +68,20 @@ TEST(BadInput, NonFiniteValuesStopWithInputError81) {
       EXPECT_TRUE(contains(*out, "\n" + std::string(c.replacement) + "\n")) << c.replacement;
     }
   }
+}
+
+// A very weak concrete, whose modulus of rupture exceeds f'c, still has a
+// tensile strain at fracture (that of the tension parabola's extreme).
+TEST(BadInput, WeakConcreteHasNoNaNResults) {
+  const std::string deck = with_line(read_source_file("examples/prestressed_sections_ei_only_si.inp"), "41400.0", "52.0");
+  auto r = run_kgo(deck);
+  ASSERT_FALSE(r.crashed);
+  EXPECT_LE(r.status, 0) << r.messages;
+  EXPECT_FALSE(has_nan(r.report));
+  EXPECT_FALSE(has_nan(r.plot));
+  EXPECT_TRUE(contains(r.report, "Compression Strain at Peak Stress                      =    0.0000819\n"
+                               "Tensile Strain at Fracture of Concrete                 =   -0.0000819\n"))
+      << r.report;
 }
 
 }  // namespace
