@@ -7,8 +7,8 @@
 //
 // Defined in soil/soft_clay.cpp, soil/elastic_subgrade.cpp and
 // soil/user_py.cpp. Models of the other families are still stubs in
-// soil/pending_models.cpp that stop the run with an internal error; whoever
-// implements a family moves its definitions out of that file.
+// soil/pending_<family>.cpp that stop the run with runtime error 98; whoever
+// implements a family replaces its stub file.
 #pragma once
 
 namespace kavro {
