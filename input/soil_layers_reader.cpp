@@ -13,6 +13,7 @@
 // modulus throughout the analysis, no p-y curves are printed or plotted for
 // it, and its depth points keep whatever property values they held (zero in
 // a fresh process). Codes 18 to 20 ("Undefined") behave the same way.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,16 @@ bool name_is(const std::string& name, std::string_view model) { return name.comp
 std::string layer_text(int c) { return "soil layer " + fmt::I0(c); }
 
 std::string end_text(bool top) { return top ? "top" : "bottom"; }
+
+// Input error of a user-input p-y curve whose deflections do not start at
+// zero or above and increase from point to point.
+constexpr int kErrUserPYCurve = 91;
+
+// A value as the report's adaptive field prints it, without its leading blanks.
+std::string value_text(double v) {
+  const std::string t = fmt::adaptive(v, 14);
+  return t.substr(std::min(t.find_first_not_of(' '), t.size()));
+}
 
 // Binds the items of one property line for depth point i of layer c.
 void bind(ListRead& r, Item item, int c, int i, bool top) {
@@ -122,6 +133,18 @@ bool read_user_py_layer(LineSource& src, int c) {
       if (!read_ok(ListRead(src).real(s.UserPY_y[i][k]).real(s.UserPY_p[i][k]).run(),
                    "point " + fmt::I0(k) + " (y, p) of the " + curve))
         return false;
+      // The curve is interpolated segment by segment and its initial slope
+      // is p/y of the second point: a deflection below zero or one that does
+      // not increase would divide by zero (or a wrong sign) there.
+      const double y = s.UserPY_y[i][k];
+      if (k == 1 ? y < 0.0 : !(y > s.UserPY_y[i][k - 1])) {
+        const std::string a = "Point " + fmt::I0(k) + " of the " + curve + " has the deflection " +
+                              value_text(y) +
+                              (k == 1 ? ", less than zero." : ", not more than that of point " + fmt::I0(k - 1) + ".");
+        input_error_block(kErrUserPYCurve,
+                          {a, "The deflections of a user-input p-y curve start at zero or above and increase from point to point."});
+        return false;
+      }
     }
   }
   return true;

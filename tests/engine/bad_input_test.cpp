@@ -84,4 +84,31 @@ TEST(BadInput, WeakConcreteHasNoNaNResults) {
       << r.report;
 }
 
+// A user-input p-y curve is interpolated segment by segment and starts with
+// the slope p/y of its second point: its deflections must start at zero or
+// above and increase.
+TEST(BadInput, UserPYCurveDeflectionsMustIncrease) {
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* message;
+  } const cases[] = {
+      {" 0.05 800.0", " 0.0 800.0",
+       "Point 2 of the user-input p-y curve at the bottom of soil layer 3 has the deflection 0.000000, not more than "
+       "that of point 1."},
+      {" 0.6 1800.0", " 0.2 1800.0",
+       "Point 4 of the user-input p-y curve at the top of soil layer 3 has the deflection 0.2000000, not more than that "
+       "of point 3."},
+      {" 0.0 0.0", " -0.01 0.0",
+       "Point 1 of the user-input p-y curve at the top of soil layer 3 has the deflection -0.0100000, less than zero."},
+  };
+  for (const auto& c : cases) {
+    auto r = run_kgo(with_line(read_source_file("examples/elastic_pipe_soft_clay.inp"), c.from, c.to));
+    ASSERT_FALSE(r.crashed) << c.to;
+    EXPECT_EQ(r.status, 191) << c.to;
+    for (const std::string* out : {&r.report, &r.messages})
+      EXPECT_TRUE(contains(*out, "**** Input Data Error No. 91 ****\n\n" + std::string(c.message) + "\n")) << *out;
+  }
+}
+
 }  // namespace
