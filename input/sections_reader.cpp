@@ -44,11 +44,23 @@ void progress(std::string_view text, int s) { runtime_unit().line().text(text).i
 
 void stop_95() { Error_Stop("INP00095", 195); }
 
+// Input error of a negative compressive strength of concrete.
+constexpr int kErrConcreteStrength = 92;
+
 // ---- Concrete ----------------------------------------------------------
 
 void Read_Concrete(LineSource& src, PileSection& sec, int s) {
   progress("Reading concrete property data for Section ", s);
   if (!get(src, sec.ConcreteStrength, "concrete compressive strength")) return;
+  // The concrete law takes square roots of f'c: a negative strength has no
+  // concrete modulus (zero is a section without concrete strength).
+  if (sec.ConcreteStrength < 0.0) {
+    const std::string v = fmt::adaptive(sec.ConcreteStrength, 14);
+    const std::string a = "The compressive strength of concrete of section " + fmt::I0(s) + " is " +
+                          v.substr(v.find_first_not_of(' ')) + ". It cannot be negative.";
+    input_error_block(kErrConcreteStrength, {a, "Correct the compressive strength of concrete in the input."});
+    return;
+  }
   if (!get(src, sec.MaxAggregateSize, "maximum aggregate size")) return;
   if (si()) sec.MaxAggregateSize /= kMM;
 

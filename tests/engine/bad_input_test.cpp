@@ -111,4 +111,32 @@ TEST(BadInput, UserPYCurveDeflectionsMustIncrease) {
   }
 }
 
+// The concrete law takes square roots of f'c: a negative strength stops at
+// the reader, a zero one (no concrete strength) is analysed.
+TEST(BadInput, NegativeConcreteStrengthStopsWithInputError92) {
+  struct Case {
+    const char* example;
+    const char* from;
+    const char* to;
+    int status;
+  } const cases[] = {
+      {"examples/drilled_shaft_soft_clay.inp", "4000.0", "-1.0", 192},
+      {"examples/prestressed_sections_ei_only_si.inp", "41400.0", "-0.5", 192},
+      {"examples/drilled_shaft_soft_clay.inp", "4000.0", "0.0", 0},
+  };
+  for (const auto& c : cases) {
+    auto r = run_kgo(with_line(read_source_file(c.example), c.from, c.to));
+    ASSERT_FALSE(r.crashed) << c.example << " " << c.to;
+    EXPECT_EQ(r.status, c.status) << c.example << " " << c.to;
+    if (c.status == 0) {
+      EXPECT_FALSE(has_nan(r.report));
+      continue;
+    }
+    const std::string text = "**** Input Data Error No. 92 ****\n\nThe compressive strength of concrete of section 1 is " +
+                             std::string(c.to) + "000000. It cannot be negative.\n";
+    EXPECT_TRUE(contains(r.report, text)) << r.report;
+    EXPECT_TRUE(contains(r.messages, text)) << r.messages;
+  }
+}
+
 }  // namespace
