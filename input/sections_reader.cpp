@@ -3,6 +3,7 @@
 // type needs (concrete, bars, strands, elastic properties or bending curves).
 // SI input in millimetres is converted to metres here; US customary values
 // stay as input until the pile-wide conversion after the echo.
+#include <algorithm>
 #include <climits>
 #include <initializer_list>
 #include <cmath>
@@ -44,8 +45,15 @@ void progress(std::string_view text, int s) { runtime_unit().line().text(text).i
 
 void stop_95() { Error_Stop("INP00095", 195); }
 
-// Input error of a negative compressive strength of concrete.
-constexpr int kErrConcreteStrength = 92;
+// Input error of a section value that cannot be negative: the compressive
+// strength of concrete, the pile width the p-y curves take.
+constexpr int kErrNegativeSectionValue = 92;
+
+// The value as the report's adaptive field prints it, without its leading blanks.
+std::string value_text(double v) {
+  const std::string t = fmt::adaptive(v, 14);
+  return t.substr(std::min(t.find_first_not_of(' '), t.size()));
+}
 
 // ---- Concrete ----------------------------------------------------------
 
@@ -55,10 +63,9 @@ void Read_Concrete(LineSource& src, PileSection& sec, int s) {
   // The concrete law takes square roots of f'c: a negative strength has no
   // concrete modulus (zero is a section without concrete strength).
   if (sec.ConcreteStrength < 0.0) {
-    const std::string v = fmt::adaptive(sec.ConcreteStrength, 14);
     const std::string a = "The compressive strength of concrete of section " + fmt::I0(s) + " is " +
-                          v.substr(v.find_first_not_of(' ')) + ". It cannot be negative.";
-    input_error_block(kErrConcreteStrength, {a, "Correct the compressive strength of concrete in the input."});
+                          value_text(sec.ConcreteStrength) + ". It cannot be negative.";
+    input_error_block(kErrNegativeSectionValue, {a, "Correct the compressive strength of concrete in the input."});
     return;
   }
   if (!get(src, sec.MaxAggregateSize, "maximum aggregate size")) return;
@@ -529,6 +536,16 @@ void Add_Section_To_Pile(PileSections& pile, int s) {
       top.Width = bottom.Width = sec.SectionDiameter;
       break;
   }
+  // The p-y curves scale with the pile width: a negative one turns the soil
+  // springs negative (and infinite at zero deflection).
+  for (const PilePropertyPoint* p : {&top, &bottom}) {
+    if (p->Width < 0.0) {
+      const std::string a = "The pile width at the " + std::string(p == &top ? "top" : "bottom") + " of section " +
+                            fmt::I0(s) + " is " + value_text(p->Width) + ". It cannot be negative.";
+      input_error_block(kErrNegativeSectionValue, {a, "Correct the width or diameter of the section in the input."});
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -599,6 +616,7 @@ void Read_Sections(LineSource& src) {
       if (stopped()) return;
     }
     Add_Section_To_Pile(pile, s);
+    if (stopped()) return;
   }
 }
 

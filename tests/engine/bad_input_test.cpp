@@ -111,18 +111,26 @@ TEST(BadInput, UserPYCurveDeflectionsMustIncrease) {
   }
 }
 
-// The concrete law takes square roots of f'c: a negative strength stops at
-// the reader, a zero one (no concrete strength) is analysed.
-TEST(BadInput, NegativeConcreteStrengthStopsWithInputError92) {
+// The concrete law takes square roots of f'c and the p-y curves scale with
+// the pile width: negative values stop at the reader; a zero strength (no
+// concrete strength) is analysed.
+TEST(BadInput, NegativeSectionValuesStopWithInputError92) {
   struct Case {
     const char* example;
     const char* from;
     const char* to;
     int status;
+    const char* message;
   } const cases[] = {
-      {"examples/drilled_shaft_soft_clay.inp", "4000.0", "-1.0", 192},
-      {"examples/prestressed_sections_ei_only_si.inp", "41400.0", "-0.5", 192},
-      {"examples/drilled_shaft_soft_clay.inp", "4000.0", "0.0", 0},
+      {"examples/drilled_shaft_soft_clay.inp", "4000.0", "-1.0", 192,
+       "The compressive strength of concrete of section 1 is -1.0000000. It cannot be negative."},
+      {"examples/prestressed_sections_ei_only_si.inp", "41400.0", "-0.5", 192,
+       "The compressive strength of concrete of section 1 is -0.5000000. It cannot be negative."},
+      {"examples/drilled_shaft_soft_clay.inp", "4000.0", "0.0", 0, ""},
+      {"examples/elastic_plastic_pile_soft_clay_si.inp", "610.0", "-610.0", 192,
+       "The pile width at the top of section 1 is -0.6100000. It cannot be negative."},
+      {"examples/elastic_pipe_soft_clay.inp", "24.0", "-24.0", 192,
+       "The pile width at the top of section 1 is -24.0000000. It cannot be negative."},
   };
   for (const auto& c : cases) {
     auto r = run_kgo(with_line(read_source_file(c.example), c.from, c.to));
@@ -132,8 +140,7 @@ TEST(BadInput, NegativeConcreteStrengthStopsWithInputError92) {
       EXPECT_FALSE(has_nan(r.report));
       continue;
     }
-    const std::string text = "**** Input Data Error No. 92 ****\n\nThe compressive strength of concrete of section 1 is " +
-                             std::string(c.to) + "000000. It cannot be negative.\n";
+    const std::string text = "**** Input Data Error No. 92 ****\n\n" + std::string(c.message) + "\n";
     EXPECT_TRUE(contains(r.report, text)) << r.report;
     EXPECT_TRUE(contains(r.messages, text)) << r.messages;
   }
