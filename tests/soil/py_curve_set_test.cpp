@@ -101,15 +101,6 @@ TEST_F(PYCurveSet, NodesAboveTheGroundKeepZeroModulus) {
   EXPECT_GT(nodes.SoilModulusEs[node_at(24)], 0.0);
 }
 
-TEST_F(PYCurveSet, ModelsNotYetAvailableStopTheRunCleanly) {
-  add_layer({kSand, 0, 480, 0.02, 0.02, 0, 0, 0, 0});
-  run_first_pass();
-  EXPECT_EQ(pm.FatalErrorValue, 298);
-  EXPECT_TRUE(contains(report(), "**** Runtime Error No. 98 ****\n\nThe p-y model \"Sand\" (PY_Sand_Reese) of soil "
-                                 "layer 1 is not available in this version of Kavro.\n"));
-  EXPECT_TRUE(contains(messages(), "(PY_Sand_Reese)"));
-}
-
 TEST_F(PYCurveSet, EquivalentDepthOfALayerOfTheSameClayIsTheDepthItsResistanceWasIntegratedTo) {
   clay(0, 120, 10);
   clay(120, 480, 10);
