@@ -41,7 +41,9 @@ constexpr const char* kUsage =
 std::string status_words(int s) {
   if (s == 0) return "completed normally";
   if (s < 0) return s == -300 ? "completed with warnings" : "completed with warnings (warning " + std::to_string(-s) + ")";
-  if (s == 99) return "refused by the engine (interface version mismatch)";
+  // 99 is the wrong-version status, and also the stop of a pile reaching a
+  // massive-rock layer, whose message is in the report.
+  if (s == 99) return "stopped (status 99: see the report; a massive-rock layer or an engine version mismatch)";
   if (s > 100 && s < 200) return "stopped on input error " + std::to_string(s - 100);
   if (s > 200 && s < 300) return "stopped on runtime error " + std::to_string(s - 200);
   if (s == 999) return "stopped on internal error";
