@@ -137,7 +137,9 @@ class PiedmontModel {
  public:
   using Curve = PiedmontSite;
   static constexpr bool kChecksNaN = false;
-  static constexpr bool kWritesMovementForce = false;
+  // The curve is read at the deflection relative to the moving soil, so the
+  // soil movement loads the node with this curve's own modulus.
+  static constexpr bool kWritesMovementForce = true;
 
   void build(const Point& pt, PiedmontSite& S) const {
     const SoilLayers& s = pm.soil;
@@ -228,7 +230,9 @@ class LoessModel {
  public:
   using Curve = LoessSite;
   static constexpr bool kChecksNaN = false;
-  static constexpr bool kWritesMovementForce = false;
+  // The curve is read at the deflection relative to the moving soil, so the
+  // soil movement loads the node with this curve's own modulus.
+  static constexpr bool kWritesMovementForce = true;
 
   explicit LoessModel(double cycles) : cycles_(cycles) {}
 

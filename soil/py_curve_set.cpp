@@ -171,8 +171,12 @@ double corrected_depth(const Point& pt) {
 
 void store_modulus(const Point& pt, double Es, bool movement_force) {
   nodes.SoilModulusEs[pt.i] = Es;
-  if (movement_force && soil_movements_given())
-    nodes.SoilMovementForce[pt.i] = pt.ys * Es + nodes.DistributedLoad[pt.i];
+  if (!soil_movements_given()) return;
+  // A model whose curve ignores the soil movement (vuggy limestone) loads its
+  // nodes with the distributed load alone; leaving the load term of the
+  // starting modulus (50000 x movement) in place would push the pile with a
+  // force no curve of the layer stands for.
+  nodes.SoilMovementForce[pt.i] = (movement_force ? pt.ys * Es : 0.0) + nodes.DistributedLoad[pt.i];
 }
 
 void add_layer_pu(const Point& pt, double pu, double& pu_prev) {
