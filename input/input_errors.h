@@ -23,6 +23,9 @@ enum InputErrorNumber : int {
   kErrBadCount = 88,           // a negative count
   kErrLRFDLoadType = 89,       // an LRFD load type outside 1..13
   kErrNoPile = 90,             // load cases to analyse but no pile sections (zero pile length)
+  kErrUserPYCurve = 91,        // a user p-y curve whose deflections do not increase from zero
+  kErrNegativeSectionValue = 92,  // a negative concrete strength or section width
+  kErrNoStiffClayDefault = 93, // generic units: stiff clay without eps50 or k, which have no default
 };
 
 // After a free-format read: true when it succeeded. Otherwise writes the

@@ -45,10 +45,6 @@ void progress(std::string_view text, int s) { runtime_unit().line().text(text).i
 
 void stop_95() { Error_Stop("INP00095", 195); }
 
-// Input error of a section value that cannot be negative: the compressive
-// strength of concrete, the pile width the p-y curves take.
-constexpr int kErrNegativeSectionValue = 92;
-
 // The value as the report's adaptive field prints it, without its leading blanks.
 std::string value_text(double v) {
   const std::string t = fmt::adaptive(v, 14);

@@ -68,10 +68,6 @@ std::string layer_text(int c) { return "soil layer " + fmt::I0(c); }
 
 std::string end_text(bool top) { return top ? "top" : "bottom"; }
 
-// Input error of a user-input p-y curve whose deflections do not start at
-// zero or above and increase from point to point.
-constexpr int kErrUserPYCurve = 91;
-
 // A value as the report's adaptive field prints it, without its leading blanks.
 std::string value_text(double v) {
   const std::string t = fmt::adaptive(v, 14);

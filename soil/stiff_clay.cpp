@@ -139,8 +139,6 @@ void strength_warnings(Kind kind, double c) {
 
 // Generic units have no default strain or modulus: the curve would be
 // built from a zero or negative value, so the run stops instead.
-constexpr int kErrNoStiffClayDefault = 93;
-
 void no_default_value(Kind kind, int L, const char* what) {
   const char* soil = kind == Kind::FreeWater ? "stiff clay with free water" : "stiff clay without free water";
   const std::string a = std::string("Problem:  Soil layer ") + std::to_string(L) + " (" + soil + ") has no positive value of " +
@@ -148,7 +146,7 @@ void no_default_value(Kind kind, int L, const char* what) {
   const std::string b = std::string("          and no default value of ") + what + " exists in generic units.";
   const std::string c = std::string("Solution:  Input a positive value of ") + what +
                         " at the top and the bottom of the layer.";
-  input::input_error_block(kErrNoStiffClayDefault, {a, b, c});
+  input::input_error_block(input::kErrNoStiffClayDefault, {a, b, c});
 }
 
 // k of the layer at depth x: interpolated between its top and bottom values

@@ -65,7 +65,10 @@ TEST(BadInput, NonFiniteValuesStopWithInputError81) {
       EXPECT_TRUE(contains(*out, " on line " + std::to_string(c.line_number) +
                                      " of the input data file is not a finite number."))
           << c.example << ": " << c.replacement << "\n" << *out;
-      EXPECT_TRUE(contains(*out, "\n" + std::string(c.replacement) + "\n")) << c.replacement;
+      std::string echoed = "\n";
+      echoed += c.replacement;
+      echoed += '\n';
+      EXPECT_TRUE(contains(*out, echoed)) << c.replacement;
     }
   }
 }
