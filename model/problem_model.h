@@ -43,6 +43,14 @@ struct RunItems {
 };
 
 struct ProblemModel {
+  ProblemModel() = default;
+  ProblemModel(const ProblemModel&) = default;
+  ProblemModel& operator=(const ProblemModel&) = default;
+  // The model is several megabytes: a temporary of it would sit on the stack
+  // (pm = ProblemModel{} can overflow it). Use reset_problem_model().
+  ProblemModel(ProblemModel&&) = delete;
+  ProblemModel& operator=(ProblemModel&&) = delete;
+
   RunOptions options;
   Indexed<std::string, kTitleLines> ProblemTitle;  // 256 characters each
   PileSections pile;
