@@ -373,9 +373,16 @@ void point_header() {
   r.put("----------------    -----------------");
 }
 
-void print_points(const Point& pt, const char* name, int k, double yr, double p) {
+// The models without free water print their own column header; the
+// free-water model the common one of the clay blocks.
+void print_points(const Point& pt, const char* name, int k, double yr, double p, bool own_header = true) {
   const double y = pt.ymult * yr, pp = pt.pmult * p;
-  if (k == 1) point_header();
+  if (k == 1) {
+    if (own_header)
+      point_header();
+    else
+      py::out::table_header();
+  }
   py::out::table_row(y, pp);
   py::out::plot_line8(k, y, pp, name);
 }
@@ -484,7 +491,7 @@ void StiffClayModel::print_free_water(const Point& pt, const StiffClaySite& S) {
       yr = (cyclic ? double(0.05f) : 0.5) * unit * (k - 1);
     else
       yr = double(cyclic ? kCyclicTail[k - 14] : kStaticTail[k - 14]) * unit;
-    print_points(pt, name, k, yr, cv.p(yr));
+    print_points(pt, name, k, yr, cv.p(yr), false);
   }
 }
 
