@@ -261,6 +261,58 @@ TEST_F(Sand, APICurveIsAHyperbolicTangentWithDepthFactorA) {
   }
 }
 
+TEST_F(Sand, APISlopingGroundWedgeFollowsTheSideThePileMovesTo) {
+  // Worked site with a 10 degree slope, single-precision K0: D = 1 + t, D = 1 - t,
+  // and the level-ground wedge when the deflection leaves the side open.
+  const double low = 288.118591245154, high = 766.0675640561748, level = 431.31236362992877;
+  struct Case {
+    double theta, y, pst;
+  };
+  const Case cases[] = {{10, 2, low}, {10, -2, high}, {-10, -2, low}, {-10, 2, high}, {-10, 0, level}};
+  for (const Case& c : cases) {
+    SetUp();
+    pm.data.EffectiveSlopeAngle = c.theta * kDegree;
+    site(kAPISand);
+    ASSERT_EQ(pm.FatalErrorValue, 0);
+    const double pu = (3.0 - double(0.8f) * 2.0) * c.pst;
+    const double y = c.y == 0 ? 0.5 : std::fabs(c.y);
+    nodes.y[node_at(48)] = c.y;
+    Compute_PY_Curves(false);
+    // The side is chosen by the node's own deflection; evaluate the curve there.
+    const double Es = nodes.SoilModulusEs[node_at(48)];
+    const double expected = c.y == 0 ? kKz : pu * std::tanh(kKz * y / pu) / y;
+    EXPECT_NEAR(Es, expected, 1e-9 * expected) << c.theta << " " << c.y;
+    if (c.y == 0) {
+      print_at(48);  // zero deflection at the output depth: level-ground wedge
+      EXPECT_TRUE(contains(report(), "Pus" + std::string(52, ' ') + "= " + fmt::F(12, 3, c.pst) + " lb/in\n"));
+    }
+    TearDown();
+  }
+}
+
+TEST_F(Sand, LiquefiedSandBelowTheFirstLayerTakesTheStressNormalisedDepth) {
+  // US customary: zl = z * gamma / (10 kN/m3 in pci) in metres; 20 ft in a
+  // 0.04 pci sand gives 6.619 m, deeper than the 6 m of the recommendation.
+  pile(480, 24);
+  add_layer({kSand, 0, 120, 0.04, 0.04, 0, 0, 0, 0});
+  add_layer({kLiqSand, 120, 480, 0.04, 0.04, 0, 0, 0, 0});
+  pm.soil.PhiDeg[1] = pm.soil.PhiDeg[2] = 35;
+  pm.soil.kTopOfLayer[1] = pm.soil.kBottomOfLayer[1] = 100;
+  discretise(40);
+  Compute_PY_Curves(true);
+  ASSERT_EQ(pm.FatalErrorValue, 0);
+  const double zl = 6.618964178073637;
+  const LiquefiedSandCurve cv = LiquefiedSandCurve::make(zl, 24 * 0.02539999969303608, kUnitsUS);
+  EXPECT_NEAR(modulus_at(node_at(240), 1.0), cv.p(1.0), 1e-9 * cv.p(1.0));
+  print_at(240);
+  const std::string r = report();
+  EXPECT_TRUE(contains(r, "Normalized depth below ground surface in meters*       = " + fmt::F(12, 3, zl) + "\n"));
+  EXPECT_TRUE(contains(r, "The depth of the p-y curve was equated to the initial vertical stress divided \n"
+                          "by 10 kN/m3, as recommended by Rollins, et al. (2005)\n"
+                          "NOTE: The normalized depth of the p-y curve is deeper than the depth of \n"
+                          "6.0 meters recommended by Rollins, et al. (2005)\n"));
+}
+
 TEST_F(Sand, LiquefiedSandCurve) {
   // Diameter factor and the cap: 150 mm at the surface, 15 kN/m deeper.
   const LiquefiedSandCurve top = LiquefiedSandCurve::make(0.0, 0.6, kUnitsSI);
