@@ -24,20 +24,9 @@ const std::string& length_unit() { return pm.labels.ComputationLength; }
 
 // ---------------------------------------------------------------- messages
 
-void progress_lines(int k, int it) {
-  const double y1 = nodes.y[1];
-  runtime_unit()
-      .line()
-      .text("Analysis Case ")
-      .i0(k)
-      .text(",")
-      .tab(20)
-      .text("Iteration ")
-      .i0(it)
-      .text(",")
-      .tab(36)
-      .text("Y(top) =")
-      .e(12, 4, y1)
+// The values of an iteration's progress line, after its "Y(top) =" label.
+void progress_values(fmt::Line& line, double y1) {
+  line.e(12, 4, y1)
       .text(", dYmax =")
       .e(12, 4, fd.dYmax)
       .text(", Node ")
@@ -45,24 +34,18 @@ void progress_lines(int k, int it) {
       .text(", Delta dYmax =")
       .e(12, 4, fd.DeltadYmax)
       .end();
+}
+
+void progress_lines(int k, int it) {
+  const double y1 = nodes.y[1];
+  progress_values(runtime_unit().line().text("Analysis Case ").i0(k).text(",").tab(20).text("Iteration ").i0(it)
+                      .text(",").tab(36).text("Y(top) ="),
+                  y1);
+  // The last iterations before the limit are also written to the report.
   if (it > pm.options.MaxIterations - 5)
-    report_unit()
-        .line()
-        .text("For Analysis Case ")
-        .i0(k)
-        .text(", Iteration ")
-        .i0(it)
-        .text(",")
-        .tab(37)
-        .text(" Y(top) =")
-        .e(12, 4, y1)
-        .text(", dYmax =")
-        .e(12, 4, fd.dYmax)
-        .text(", Node ")
-        .i0(fd.dYmaxNode)
-        .text(", Delta dYmax =")
-        .e(12, 4, fd.DeltadYmax)
-        .end();
+    progress_values(report_unit().line().text("For Analysis Case ").i0(k).text(", Iteration ").i0(it).text(",")
+                        .tab(37).text(" Y(top) ="),
+                    y1);
 }
 
 void not_a_number_error(int it) {
